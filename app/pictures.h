@@ -1,0 +1,10 @@
+#pragma once
+// The program's three pictures, each loaded by name on first use and kept once loaded; a load
+// that found nothing is tried again on the next call.
+#include "framework/picture.h"
+
+#include <memory>
+
+std::shared_ptr<rt::Picture> Stitle();
+std::shared_ptr<rt::Picture> Q();
+std::shared_ptr<rt::Picture> by();

@@ -1,0 +1,84 @@
+#include "app/startup.h"
+
+#include "app/file_types.h"
+#include "app/menu.h"
+#include "framework/exception_handling.h"
+#include "framework/runtime.h"
+#include "framework/window.h"
+#include "windows/about_wnd.h"
+#include "windows/control_wnd.h"
+#include "windows/description_wnd.h"
+
+std::vector<std::function<void()>> Initializers() {
+    return {
+        [] { pAllFileTypes.clear(); },
+        [] {
+            FileTypes::pText.reset();
+            FileTypes::pUntitledType.reset();
+        },
+        [] { ControlWnd::ClassInfo(); },
+        [] { Menu::_implicitInstance.reset(); },
+        [] { Menu::ClassInfo(); },
+        [] { AboutWnd::ClassInfo(); },
+        [] { HandleAboutMenu::ClassInfo(); },
+        [] { DescriptionWnd::ClassInfo(); },
+    };
+}
+
+int RunProgram() {
+    rt::RuntimeInit();
+    rt::RuntimePerformInitializers(Initializers());
+    Main();
+    rt::RuntimePerformFinalizers();
+    return rt::RuntimeExit();
+}
+
+void Main() {
+    try {
+        rt::RuntimeSetExceptionHelper(&rt::Application::CallFunctionWithExceptionHandling);
+        EarlyStartup();
+        rt::RunFrameworkInitialization(&LateStartup);
+        rt::RuntimeRun();
+    } catch (...) {
+        // Whatever escaped start-up or the event loop ends the run after the report.
+        rt::UnhandledException(std::current_exception());
+    }
+}
+
+void EarlyStartup() {
+    rt::Application::SetSupportsHiDPI(true);
+    rt::RuntimeInitExternalClasses();
+    rt::InitPluginEntrypoints();
+    InitFileTypes();
+    NewAppInstance();
+    ApplicationAddMenuHandlers();
+}
+
+void InitFileTypes() { FileTypes::Initialize(); }
+
+void NewAppInstance() {
+    auto app = std::make_shared<HandleAboutMenu>();
+    app->Constructor();
+    app->x_SetVersionData(2, 0, 0, 0, 3, AboutWnd::kNotice, "2.0", "Quorvane");
+    rt::RuntimeRegisterAppObject(app);
+}
+
+void ApplicationAddMenuHandlers() {
+    auto app = App();
+    std::weak_ptr<HandleAboutMenu> weak = app;
+    app->AddMenuHandler("AboutMenuItem", [weak] {
+        const auto held = weak.lock();
+        return held && held->AboutMenuItem_Action();
+    });
+}
+
+void LateStartup() { MakeDefaultView(); }
+
+void MakeDefaultView() { static_cast<void>(::AboutWnd()); }
+
+std::shared_ptr<HandleAboutMenu> App() {
+    auto app = rt::Cast<HandleAboutMenu>(rt::GetAppObject());
+    if (!app)
+        throw rt::NilObjectException("There is no application object.");
+    return app;
+}

@@ -1,0 +1,77 @@
+#include "framework/exception_handling.h"
+
+#include "framework/msg_box.h"
+#include "framework/runtime.h"
+#include "framework/runtime_exception.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include <typeinfo>
+
+namespace rt {
+
+namespace {
+
+ExceptionHelper& Helper() {
+    static ExceptionHelper helper = &CallFunctionWithExceptionHandling;
+    return helper;
+}
+
+void CallStdFunction(void* argument) { (*static_cast<const std::function<void()>*>(argument))(); }
+
+} // namespace
+
+std::exception_ptr CallFunctionWithExceptionHandling(void (*function)(void*), void* argument) {
+    try {
+        function(argument);
+    } catch (const RuntimeException&) {
+        return std::current_exception();
+    }
+    return nullptr;
+}
+
+void RuntimeSetExceptionHelper(ExceptionHelper helper) {
+    Helper() = helper != nullptr ? helper : &CallFunctionWithExceptionHandling;
+}
+
+bool Dispatch(const std::function<void()>& code) {
+    std::exception_ptr error;
+    try {
+        error = Helper()(&CallStdFunction, const_cast<std::function<void()>*>(&code));
+    } catch (...) {
+        error = std::current_exception();
+    }
+    if (!error)
+        return true;
+    UnhandledException(error);
+    return false;
+}
+
+std::string DescribeError(const std::exception_ptr& error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const RuntimeException& e) {
+        return std::string(e.what()) + "\r\r(" + e.ClassName() + ")";
+    } catch (const std::exception& e) {
+        return std::string(e.what()) + "\r\r(" + typeid(e).name() + ")";
+    } catch (...) {
+        return "An unknown error occurred.";
+    }
+}
+
+void UnhandledException(const std::exception_ptr& error) {
+    RuntimeNoteUnhandledError();
+    const std::string description = DescribeError(error);
+    std::string line = description;
+    std::replace(line.begin(), line.end(), '\r', ' ');
+    std::fprintf(stderr, "Quorvane: unhandled error: %s\n", line.c_str());
+    try {
+        MsgBox("Quorvane could not finish what it was doing. Nothing you typed has been changed.\r\r" +
+               description);
+    } catch (...) {
+        // A report that cannot be shown must not take the event loop down with it.
+    }
+}
+
+} // namespace rt

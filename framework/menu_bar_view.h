@@ -1,0 +1,29 @@
+#pragma once
+// One window's view of the shared menu model. Opening a menu runs the window's enabling first;
+// a chosen item, by click or shortcut, is enabled afresh and then offered as a command.
+#include <QMenuBar>
+#include <map>
+#include <memory>
+
+namespace rt {
+
+class MenuBar;
+class MenuItem;
+class Window;
+
+class MenuBarView : public QMenuBar {
+public:
+    MenuBarView(QWidget* parent, std::weak_ptr<Window> window, const MenuBar& model);
+
+    // The action shown for the named item, for tests that choose commands as a user would.
+    QAction* ActionFor(const std::string& itemName) const;
+    // Brings the shown enabled states in line with the model.
+    void SyncEnabled();
+
+private:
+    void Choose(const std::string& itemName);
+    std::weak_ptr<Window> window_;
+    std::map<std::string, std::pair<QAction*, std::weak_ptr<MenuItem>>> actions_;
+};
+
+} // namespace rt

@@ -1,0 +1,52 @@
+#include "framework/timer.h"
+
+#include "framework/main_thread.h"
+
+#include <QTimer>
+
+namespace rt {
+
+struct Timer::Impl {
+    QTimer timer;
+    std::int64_t runMode = 0;
+    std::int64_t period = 1000;
+};
+
+Timer::Timer(std::weak_ptr<Window> window) : Control(std::move(window)), d_(new Impl) {
+    QObject::connect(&d_->timer, &QTimer::timeout, &d_->timer, [this] {
+        // A one-shot timer is spent before its handler runs, so the handler sees it stopped.
+        if (d_->runMode == 1)
+            d_->runMode = 0;
+        const auto keep = shared_from_this();
+        RaiseEvent("Action");
+    });
+}
+
+Timer::~Timer() = default;
+
+bool Timer::IsRunning() const { return d_->timer.isActive(); }
+
+int Timer::RemainingTime() const { return d_->timer.remainingTime(); }
+
+void Timer::Restart() {
+    d_->timer.stop();
+    if (d_->runMode == 0)
+        return;
+    d_->timer.setSingleShot(d_->runMode == 1);
+    d_->timer.start(static_cast<int>(d_->period));
+}
+
+bool Timer::ApplyProperty(const std::string& name, const Value& value) {
+    RequireMainThread();
+    if (name == "RunMode") {
+        d_->runMode = AsInteger(value);
+    } else if (name == "Period") {
+        d_->period = std::max<std::int64_t>(0, AsInteger(value));
+    } else {
+        return Control::ApplyProperty(name, value);
+    }
+    Restart();
+    return true;
+}
+
+} // namespace rt

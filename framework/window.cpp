@@ -1,0 +1,419 @@
+#include "framework/window.h"
+
+#include "framework/application.h"
+#include "framework/exception_handling.h"
+#include "framework/main_thread.h"
+#include "framework/menu_bar_view.h"
+#include "framework/rect_control.h"
+#include "framework/text_area.h"
+#include "framework/text_model.h"
+#include "framework/widget_style.h"
+#include "framework/window_widget.h"
+
+#include <QApplication>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QScreen>
+#include <algorithm>
+
+namespace rt {
+
+namespace {
+
+std::vector<std::shared_ptr<Window>>& Registry() {
+    static std::vector<std::shared_ptr<Window>> open;
+    return open;
+}
+
+// Distances a locked control keeps to the content area's edges.
+struct Margins {
+    std::weak_ptr<RectControl> control;
+    RectControl::Anchor anchor;
+    int right = 0;
+    int bottom = 0;
+};
+
+} // namespace
+
+struct Window::Impl {
+    QPointer<WindowWidget> widget;
+    QPointer<MenuBarView> menuView;
+    std::vector<Margins> anchors;
+};
+
+Window::Window() : d_(new Impl) {}
+
+Window::~Window() {
+    if (d_->widget)
+        d_->widget->deleteLater();
+}
+
+const ClassDescription& Window::ClassInfo() {
+    return ObtainClass("Window", [] {
+        ClassDescription d;
+        d.fullName = "Window";
+        d.virtualOperations = {"Close",      "Constructor",    "Hide",          "Show",
+                               "AddControl", "AddMenuHandler", "ControlByName", "New"};
+        for (const auto& name : d.virtualOperations)
+            d.methods.push_back({name, "()", {}});
+        return d;
+    });
+}
+
+void Window::Constructor() {
+    RequireMainThread();
+    const auto self = std::static_pointer_cast<Window>(shared_from_this());
+    Registry().push_back(self);
+    d_->widget = new WindowWidget(self);
+    d_->widget->setAttribute(Qt::WA_DeleteOnClose, false);
+    // Layout gives the window its size before the controls are placed on it.
+    RaiseEvent("Layout");
+    RaiseEvent("CreateControls");
+    EventArgs args;
+    args.window = this;
+    RaiseEvent("AddMenuHandlers", args);
+    setUp_ = true;
+    ApplyFrame();
+    ApplySize();
+    RecordAnchors();
+    for (const auto& control : controls_)
+        control->WindowOpened();
+    if (properties_.count("Visible") != 0 && AsBool(properties_.at("Visible")))
+        Show();
+}
+
+void Window::Show() {
+    RequireMainThread();
+    if (closed_ || !d_->widget)
+        return;
+    properties_["Visible"] = true;
+    if (!setUp_)
+        return; // shown once the set-up events have all run
+    d_->widget->show();
+    d_->widget->raise();
+    d_->widget->activateWindow();
+}
+
+void Window::Hide() {
+    RequireMainThread();
+    properties_["Visible"] = false;
+    if (d_->widget)
+        d_->widget->hide();
+}
+
+bool Window::Visible() const { return !closed_ && d_->widget && d_->widget->isVisible(); }
+
+void Window::Close() {
+    RequireMainThread();
+    if (closed_)
+        return;
+    closed_ = true;
+    const auto self = shared_from_this();
+    if (setUp_)
+        RaiseEvent("Close");
+    auto& open = Registry();
+    open.erase(std::remove(open.begin(), open.end(), self), open.end());
+    if (d_->widget) {
+        d_->widget->hide();
+        d_->widget->deleteLater();
+    }
+}
+
+void Window::CloseRequestedByUser() { Dispatch([this] { Close(); }); }
+
+void Window::SetMenuBar(std::shared_ptr<rt::MenuBar> bar) {
+    RequireMainThread();
+    menuBar_ = std::move(bar);
+    if (!d_->widget)
+        return;
+    if (d_->menuView)
+        d_->menuView->deleteLater();
+    d_->menuView =
+        menuBar_ ? new MenuBarView(d_->widget, std::static_pointer_cast<Window>(shared_from_this()),
+                                   *menuBar_)
+                 : nullptr;
+    d_->widget->setMenuBar(d_->menuView);
+}
+
+std::shared_ptr<MenuBar> Window::MenuBar() const {
+    RequireMainThread();
+    return menuBar_;
+}
+
+void Window::AddControl(const std::string& name, std::shared_ptr<Control> control) {
+    RequireMainThread();
+    Deref(control).SetProperty("Name", name);
+    controls_.push_back(std::move(control));
+}
+
+std::shared_ptr<Control> Window::ControlByName(const std::string& name) const {
+    RequireMainThread();
+    for (const auto& control : controls_)
+        if (control->Name() == name)
+            return control;
+    return nullptr;
+}
+
+void Window::AddMenuHandler(const std::string& itemName, MenuHandler handler) {
+    RequireMainThread();
+    menuHandlers_[itemName] = std::move(handler);
+}
+
+bool Window::HasMenuHandler(const std::string& itemName) const {
+    return menuHandlers_.count(itemName) != 0;
+}
+
+void Window::SetProperty(const std::string& name, const Value& value) {
+    RequireMainThread();
+    ApplyWindowProperty(name, value);
+    properties_[name] = value;
+    if (setUp_) {
+        ApplyFrame();
+        ApplySize();
+    }
+}
+
+std::optional<Value> Window::Property(const std::string& name) const {
+    const auto it = properties_.find(name);
+    if (it == properties_.end())
+        return std::nullopt;
+    return it->second;
+}
+
+void Window::ApplyWindowProperty(const std::string& name, const Value& value) {
+    static const char* const kKnown[] = {
+        "Width",         "Height",          "MinimumWidth",       "MinimumHeight",
+        "MaximumWidth",  "MaximumHeight",   "Type",               "Title",
+        "HasCloseButton", "HasMaximizeButton", "HasMinimizeButton", "HasFullScreenButton",
+        "Resizeable",    "Composite",       "MacProcID",          "FullScreen",
+        "DefaultLocation", "Visible",       "HasBackgroundColor", "BackgroundColor",
+        "MenuBarVisible", "LiveResize"};
+    if (std::find(std::begin(kKnown), std::end(kKnown), name) == std::end(kKnown))
+        throw RuntimeException("A window has no property named \"" + name + "\".");
+    QWidget& top = *d_->widget;
+    if (name == "Title") {
+        top.setWindowTitle(ToQt(AsText(value)));
+    } else if (name == "Visible") {
+        AsBool(value) ? Show() : Hide();
+    } else if (name == "HasBackgroundColor" || name == "BackgroundColor") {
+        properties_[name] = value;
+        const auto has = Property("HasBackgroundColor");
+        const auto color = Property("BackgroundColor");
+        QWidget& content = *ContentWidget();
+        content.setAutoFillBackground(has && AsBool(*has));
+        if (has && AsBool(*has) && color)
+            SetPaletteColor(content, QPalette::Window, *color);
+    } else if (name == "MenuBarVisible" && d_->menuView) {
+        d_->menuView->setVisible(AsBool(value));
+    }
+}
+
+namespace {
+int IntOr(const std::optional<Value>& v, int fallback) {
+    return v ? static_cast<int>(AsInteger(*v)) : fallback;
+}
+bool FlagOr(const std::optional<Value>& v, bool fallback) { return v ? AsBool(*v) : fallback; }
+} // namespace
+
+void Window::ApplyFrame() {
+    WindowWidget& top = *d_->widget;
+    const bool wasVisible = top.isVisible();
+    // Type 2 is a plain frame: no title bar, no window buttons.
+    const bool titled = IntOr(Property("Type"), 0) != 2;
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
+    if (titled)
+        flags |= Qt::WindowTitleHint;
+    if (titled && FlagOr(Property("HasCloseButton"), true))
+        flags |= Qt::WindowCloseButtonHint;
+    if (titled && FlagOr(Property("HasMinimizeButton"), false))
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (titled && FlagOr(Property("HasMaximizeButton"), false))
+        flags |= Qt::WindowMaximizeButtonHint;
+    if (titled && FlagOr(Property("HasFullScreenButton"), false))
+        flags |= Qt::WindowFullscreenButtonHint;
+    if (top.windowFlags() != flags) {
+        top.setWindowFlags(flags);
+        if (wasVisible)
+            top.show();
+    }
+}
+
+void Window::ApplySize() {
+    WindowWidget& top = *d_->widget;
+    QWidget& content = *ContentWidget();
+    const int width = IntOr(Property("Width"), 300);
+    const int height = IntOr(Property("Height"), 300);
+    if (!FlagOr(Property("Resizeable"), true)) {
+        content.setFixedSize(width, height);
+        top.layout()->setSizeConstraint(QLayout::SetFixedSize);
+    } else {
+        content.setMinimumSize(IntOr(Property("MinimumWidth"), 64),
+                               IntOr(Property("MinimumHeight"), 64));
+        content.setMaximumSize(IntOr(Property("MaximumWidth"), 32000),
+                               IntOr(Property("MaximumHeight"), 32000));
+        top.layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+        const int menuHeight =
+            d_->menuView && !d_->menuView->isNativeMenuBar() ? d_->menuView->sizeHint().height() : 0;
+        if (!top.isVisible())
+            top.resize(width, height + menuHeight);
+    }
+    // Plain frames are dialogs of a kind: they open in the middle of the screen.
+    if (!top.isVisible() && IntOr(Property("Type"), 0) == 2)
+        if (const QScreen* screen = QApplication::primaryScreen()) {
+            top.adjustSize();
+            top.move(screen->availableGeometry().center() - top.rect().center());
+        }
+}
+
+void Window::RecordAnchors() {
+    d_->anchors.clear();
+    const QSize size = ContentWidget()->size();
+    for (const auto& control : controls_)
+        if (auto rect = std::dynamic_pointer_cast<RectControl>(control)) {
+            const auto a = rect->Placement();
+            d_->anchors.push_back({rect, a, size.width() - (a.left + a.width),
+                                   size.height() - (a.top + a.height)});
+        }
+}
+
+void Window::ContentResized() {
+    if (!setUp_)
+        return;
+    const QSize size = ContentWidget()->size();
+    for (const auto& m : d_->anchors) {
+        const auto control = m.control.lock();
+        QWidget* w = control ? control->Widget() : nullptr;
+        if (w == nullptr)
+            continue;
+        QRect r = w->geometry();
+        if (m.anchor.lockRight && m.anchor.lockLeft)
+            r.setWidth(std::max(0, size.width() - m.anchor.left - m.right));
+        else if (m.anchor.lockRight)
+            r.moveLeft(size.width() - m.anchor.width - m.right);
+        if (m.anchor.lockBottom && m.anchor.lockTop)
+            r.setHeight(std::max(0, size.height() - m.anchor.top - m.bottom));
+        else if (m.anchor.lockBottom)
+            r.moveTop(size.height() - m.anchor.height - m.bottom);
+        w->setGeometry(r);
+    }
+}
+
+void Window::TabOrderChanged() {
+    std::vector<std::shared_ptr<RectControl>> stops;
+    for (const auto& control : controls_)
+        if (auto rect = std::dynamic_pointer_cast<RectControl>(control);
+            rect && rect->TabStop() && rect->Widget() != nullptr)
+            stops.push_back(rect);
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](const auto& a, const auto& b) { return a->TabIndex() < b->TabIndex(); });
+    for (std::size_t i = 1; i < stops.size(); ++i)
+        QWidget::setTabOrder(stops[i - 1]->Widget(), stops[i]->Widget());
+}
+
+void Window::RunMenuEnabling() {
+    RequireMainThread();
+    if (!menuBar_)
+        return;
+    const auto app = GetAppObject();
+    for (int i = 0; i < menuBar_->Count(); ++i) {
+        const auto top = menuBar_->Item(i);
+        for (int k = 0; k < top->Count(); ++k) {
+            const auto entry = top->Item(k);
+            const std::string name = entry->Name();
+            const bool handled = HasMenuHandler(name) || (app && app->HasMenuHandler(name)) ||
+                                 entry->HasOwnAction();
+            entry->ResetEnabled(entry->AutoEnabled() && handled);
+        }
+    }
+    RaiseEvent("EnableMenuItems");
+    if (d_->menuView)
+        d_->menuView->SyncEnabled();
+}
+
+bool Window::EditCommand(const std::string& itemName) {
+    QWidget* focus = d_->widget ? d_->widget->focusWidget() : nullptr;
+    if (auto* line = qobject_cast<QLineEdit*>(focus)) {
+        if (itemName == "EditUndo")
+            line->undo();
+        else if (itemName == "EditCut")
+            line->cut();
+        else if (itemName == "EditCopy")
+            line->copy();
+        else if (itemName == "EditPaste")
+            line->paste();
+        else
+            return false;
+        return true;
+    }
+    if (auto* area = qobject_cast<QPlainTextEdit*>(focus)) {
+        if (itemName == "EditUndo")
+            area->undo();
+        else if (itemName == "EditCut")
+            area->cut();
+        else if (itemName == "EditCopy")
+            area->copy();
+        else if (itemName == "EditPaste")
+            area->paste();
+        else
+            return false;
+        return true;
+    }
+    return false;
+}
+
+bool Window::MenuCommand(const std::string& itemName) {
+    RequireMainThread();
+    const auto self = shared_from_this();
+    if (EditCommand(itemName))
+        return true;
+    if (const auto it = menuHandlers_.find(itemName); it != menuHandlers_.end()) {
+        const MenuHandler handler = it->second;
+        bool answered = false;
+        Dispatch([&] { answered = handler(); });
+        if (answered)
+            return true;
+    }
+    if (const auto app = GetAppObject(); app && app->MenuCommand(itemName))
+        return true;
+    if (menuBar_)
+        if (const auto item = menuBar_->Lookup(itemName); item && item->HasOwnAction()) {
+            bool answered = false;
+            Dispatch([&] { answered = item->OwnAction(); });
+            return answered;
+        }
+    return false;
+}
+
+bool Window::RaiseEvent(const std::string& event, EventArgs args) {
+    const EventBinding* binding = Describe().FindEvent(event);
+    if (binding == nullptr)
+        return false;
+    // Only the set-up events come before the window is set up, and nothing after it is closed.
+    const bool setUpEvent = event == "Layout" || event == "CreateControls" || event == "AddMenuHandlers";
+    if (setUpEvent == setUp_ || (closed_ && event != "Close"))
+        return false;
+    const auto self = shared_from_this();
+    if (args.window == nullptr)
+        args.window = this;
+    bool answer = false;
+    Dispatch([&] { answer = binding->invoke(*this, args); });
+    return answer;
+}
+
+QWidget* Window::TopWidget() const { return d_->widget; }
+
+QWidget* Window::ContentWidget() const { return d_->widget ? d_->widget->Content() : nullptr; }
+
+std::shared_ptr<Window> GetImplicitWindow(const std::string& fullName) {
+    RequireMainThread();
+    for (const auto& window : Registry())
+        if (window->FullName() == fullName)
+            return window;
+    return nullptr;
+}
+
+std::vector<std::shared_ptr<Window>> OpenWindows() { return Registry(); }
+
+} // namespace rt

@@ -1,0 +1,26 @@
+#pragma once
+// The Qt side of a Window: the top-level widget and its content area pass the user's actions
+// back to the Window that owns them.
+#include <QMainWindow>
+#include <memory>
+
+namespace rt {
+
+class Window;
+
+class WindowWidget : public QMainWindow {
+public:
+    WindowWidget(std::weak_ptr<Window> owner);
+    QWidget* Content() const { return content_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    std::weak_ptr<Window> owner_;
+    QWidget* content_;
+};
+
+} // namespace rt

@@ -1,0 +1,180 @@
+#include "windows/description_wnd.h"
+
+#include "app/menu.h"
+#include "framework/picture.h"
+#include "framework/text_functions.h"
+#include "framework/set_properties.h"
+#include "windows/control_wnd.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+using K = rt::ControlClass;
+using Row = rt::ControlRow<class DescriptionWnd>;
+constexpr rt::Color kWhite = rt::Color::FromRGB(0x00FFFFFF);
+} // namespace
+
+const std::string& DescriptionWnd::HelpText() {
+    // The resource keeps ordinary line ends so it can be edited as a text file.
+    static const std::string text = [] {
+        std::string t = rt::ResourceText("help.txt");
+        std::replace(t.begin(), t.end(), '\n', '\r');
+        return t;
+    }();
+    return text;
+}
+
+const std::vector<Row>& DescriptionWnd::ControlTable() {
+    using W = class DescriptionWnd;
+    static const std::vector<Row> rows = {
+        {"DescribeFld2", K::TextArea,
+         {{"Index", std::int64_t{-2147483648LL}},
+          {"Left", -1},
+          {"Top", -1},
+          {"Width", 452},
+          {"Height", 485},
+          {"LockLeft", true},
+          {"LockTop", true},
+          {"LockRight", true},
+          {"LockBottom", true},
+          {"TabIndex", 0},
+          {"TabPanelIndex", 0},
+          {"TabStop", false},
+          {"AllowAutoDeactivate", true},
+          {"BackgroundColor", kWhite},
+          {"HasBorder", true},
+          {"Enabled", true},
+          {"Format", ""},
+          {"Tooltip", ""},
+          {"HideSelection", true},
+          {"LineHeight", 0.0},
+          {"LineSpacing", 1.0},
+          {"Multiline", true},
+          {"HasHorizontalScrollbar", false},
+          {"HasVerticalScrollbar", true},
+          {"AllowStyledText", true},
+          {"TextColor", rt::Color::FromRGB(0x000000)},
+          {"Transparent", true},
+          {"AllowFocusRing", false},
+          {"Visible", true},
+          {"Bold", false},
+          {"Italic", false},
+          {"FontName", "System"},
+          {"FontSize", 12.0},
+          {"FontUnit", 0},
+          {"Underline", false},
+          {"Value", HelpText()},
+          {"AllowTabs", false},
+          {"TextAlignment", 1},
+          {"AllowSpellChecking", false},
+          {"MaximumCharactersAllowed", 0},
+          {"ValidationMask", ""},
+          {"ReadOnly", true},
+          {"DataSource", ""},
+          {"DataField", ""},
+          {"InitialParent", ""}},
+         nullptr,
+         rt::On("Open", &W::DescribeFld2_Open)},
+    };
+    return rows;
+}
+
+const rt::ClassDescription& DescriptionWnd::ClassInfo() {
+    return rt::ObtainClass("DescriptionWnd.DescriptionWnd", [] {
+        using W = class DescriptionWnd;
+        rt::ClassDescription d;
+        d.fullName = "DescriptionWnd.DescriptionWnd";
+        d.base = &rt::Window::ClassInfo();
+        std::vector<rt::MethodInfo> own = {{"Layout", "()", {}},
+                                           {"CreateControls", "()", {}},
+                                           {"CreateControls0", "()", {"Hidden"}},
+                                           {"DescribeFld2", "() as TextArea", {}},
+                                           {"DescribeFld2_Open", "( TextArea )", {}}};
+        for (auto& m : MenuItemAccessorMethods())
+            own.push_back(m);
+        own.push_back({"AddMenuHandlers", "( Window )", {}});
+        own.push_back({"Event_EnableMenuItems", "()", {}});
+        own.push_back({"ControlMenuItem_Action", "() as Boolean", {}});
+        own.push_back({"CloseMenuItem_Action", "() as Boolean", {}});
+        d.virtualOperations = rt::VirtualOperations(*d.base, own);
+        d.methods = d.base->methods;
+        d.methods.insert(d.methods.end(), own.begin(), own.end());
+        d.methods.push_back(IsEventImplementedMethod());
+        d.events = {rt::BindEvent("AddMenuHandlers", &W::AddMenuHandlers),
+                    rt::BindEvent("CreateControls", &W::CreateControls),
+                    rt::BindEvent("EnableMenuItems", &W::Event_EnableMenuItems),
+                    rt::BindEvent("Layout", &W::Layout)};
+        return d;
+    });
+}
+
+void DescriptionWnd::Layout() {
+    SetMenuBar(::Menu());
+    rt::SetProperties(*this, {{"Width", 450},
+                              {"Height", 500},
+                              {"MinimumWidth", 64},
+                              {"MinimumHeight", 64},
+                              {"MaximumWidth", 32000},
+                              {"MaximumHeight", 32000},
+                              {"Type", 0},
+                              {"Title", "Description"},
+                              {"HasCloseButton", true},
+                              {"HasMaximizeButton", false},
+                              {"HasMinimizeButton", true},
+                              {"HasFullScreenButton", false},
+                              {"Resizeable", true},
+                              {"Composite", false},
+                              {"MacProcID", 0},
+                              {"FullScreen", false},
+                              {"DefaultLocation", 0},
+                              {"Visible", true},
+                              {"HasBackgroundColor", false},
+                              {"BackgroundColor", kWhite},
+                              {"MenuBarVisible", true},
+                              {"LiveResize", false}});
+}
+
+void DescriptionWnd::CreateControls() { CreateControls0(); }
+
+void DescriptionWnd::CreateControls0() {
+    rt::CreateControlsFromTable(*this, ControlTable(), [](rt::ControlClass) { return rt::PropertyList{}; });
+}
+
+std::shared_ptr<rt::TextArea> DescriptionWnd::DescribeFld2() const {
+    return rt::Cast<rt::TextArea>(ControlByName("DescribeFld2"));
+}
+
+// The title is the text's first line; only its characters turn bold.
+void DescriptionWnd::DescribeFld2_Open(rt::TextArea&) {
+    const std::string& text = HelpText();
+    const auto titleLength = rt::Len(text.substr(0, text.find('\r')));
+    rt::Deref(rt::Deref(DescribeFld2()).StyledText()).Bold(0, titleLength, true);
+}
+
+void DescriptionWnd::AddMenuHandlers(rt::Window& window) {
+    auto& self = dynamic_cast<class DescriptionWnd&>(window);
+    using W = class DescriptionWnd;
+    window.AddMenuHandler("ControlMenuItem", rt::BoundMenuHandler(self, &W::ControlMenuItem_Action));
+    window.AddMenuHandler("CloseMenuItem", rt::BoundMenuHandler(self, &W::CloseMenuItem_Action));
+}
+
+void DescriptionWnd::Event_EnableMenuItems() {
+    rt::Deref(ControlMenuItem()).SetEnabled(true);
+    rt::Deref(CloseMenuItem()).SetEnabled(true);
+    rt::Deref(EditCopy()).SetEnabled(true);
+}
+
+bool DescriptionWnd::ControlMenuItem_Action() {
+    rt::Deref(::ControlWnd()).Show();
+    return false;
+}
+
+bool DescriptionWnd::CloseMenuItem_Action() {
+    rt::Deref(::DescriptionWnd()).Close();
+    return false;
+}
+
+std::shared_ptr<class DescriptionWnd> DescriptionWnd() {
+    return rt::ImplicitWindow<class DescriptionWnd>();
+}

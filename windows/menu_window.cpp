@@ -1,0 +1,45 @@
+#include "windows/menu_window.h"
+
+namespace {
+using rt::MenuItem;
+using rt::MenuItemOf;
+using rt::QuitMenuItem;
+
+// One source for the names: the accessors, their order and their published signatures.
+constexpr const char* kAccessors[] = {
+    "WindowMenu", "DescriptionMenuItem", "AboutMenuItem", "ControlMenuItem", "EditMenu",
+    "EditPaste",  "EditCopy",            "EditCut",       "UntitledMenu1",   "EditUndo",
+    "FileMenu",   "FileQuit",            "CloseMenuItem", "UntitledMenu3"};
+} // namespace
+
+std::shared_ptr<MenuItem> MenuWindow::WindowMenu() const { return MenuItemOf<MenuItem>(*this, "WindowMenu"); }
+std::shared_ptr<MenuItem> MenuWindow::DescriptionMenuItem() const { return MenuItemOf<MenuItem>(*this, "DescriptionMenuItem"); }
+std::shared_ptr<MenuItem> MenuWindow::AboutMenuItem() const { return MenuItemOf<MenuItem>(*this, "AboutMenuItem"); }
+std::shared_ptr<MenuItem> MenuWindow::ControlMenuItem() const { return MenuItemOf<MenuItem>(*this, "ControlMenuItem"); }
+std::shared_ptr<MenuItem> MenuWindow::EditMenu() const { return MenuItemOf<MenuItem>(*this, "EditMenu"); }
+std::shared_ptr<MenuItem> MenuWindow::EditPaste() const { return MenuItemOf<MenuItem>(*this, "EditPaste"); }
+std::shared_ptr<MenuItem> MenuWindow::EditCopy() const { return MenuItemOf<MenuItem>(*this, "EditCopy"); }
+std::shared_ptr<MenuItem> MenuWindow::EditCut() const { return MenuItemOf<MenuItem>(*this, "EditCut"); }
+std::shared_ptr<MenuItem> MenuWindow::UntitledMenu1() const { return MenuItemOf<MenuItem>(*this, "UntitledMenu1"); }
+std::shared_ptr<MenuItem> MenuWindow::EditUndo() const { return MenuItemOf<MenuItem>(*this, "EditUndo"); }
+std::shared_ptr<MenuItem> MenuWindow::FileMenu() const { return MenuItemOf<MenuItem>(*this, "FileMenu"); }
+std::shared_ptr<QuitMenuItem> MenuWindow::FileQuit() const { return MenuItemOf<QuitMenuItem>(*this, "FileQuit"); }
+std::shared_ptr<MenuItem> MenuWindow::CloseMenuItem() const { return MenuItemOf<MenuItem>(*this, "CloseMenuItem"); }
+std::shared_ptr<MenuItem> MenuWindow::UntitledMenu3() const { return MenuItemOf<MenuItem>(*this, "UntitledMenu3"); }
+
+bool MenuWindow::IsEventImplemented(const std::string& event) const {
+    return rt::RuntimeIsEventHandled(*this, FullName(), event, true);
+}
+
+std::vector<rt::MethodInfo> MenuWindow::MenuItemAccessorMethods() {
+    std::vector<rt::MethodInfo> methods;
+    for (const char* name : kAccessors)
+        methods.push_back({name, std::string("() as ") +
+                                     (std::string(name) == "FileQuit" ? "QuitMenuItem" : "MenuItem"),
+                           {}});
+    return methods;
+}
+
+rt::MethodInfo MenuWindow::IsEventImplementedMethod() {
+    return {"IsEventImplemented", "( String ) as Boolean", {}};
+}
