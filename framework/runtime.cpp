@@ -85,6 +85,9 @@ void RuntimeRun() {
 void RuntimePerformFinalizers() {
     for (const auto& window : OpenWindows())
         window->Close();
+    // Qt's own objects must go before the process's static destructors run.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    PlatformApp().reset();
 }
 
 int RuntimeExit() {

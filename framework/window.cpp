@@ -269,7 +269,8 @@ void Window::ApplySize() {
 
 void Window::RecordAnchors() {
     d_->anchors.clear();
-    const QSize size = ContentWidget()->size();
+    // The distances are those of the layout as designed, whatever size the widget has now.
+    const QSize size(IntOr(Property("Width"), 300), IntOr(Property("Height"), 300));
     for (const auto& control : controls_)
         if (auto rect = std::dynamic_pointer_cast<RectControl>(control)) {
             const auto a = rect->Placement();

@@ -73,7 +73,13 @@ TEST_P(ReadTest, ReadsOrNamesTheFault) {
     }
 }
 
+// Characters as pasted text carries them, in UTF-8.
 const std::string kNul(1, '\0');
+const std::string kNoBreakSpace = "\xC2\xA0";
+const std::string kSoftHyphen = "\xC2\xAD";
+const std::string kMinusSign = "\xE2\x88\x92";
+const std::string kEnDash = "\xE2\x80\x93";
+const std::string kZeroWidthSpace = "\xE2\x80\x8B";
 
 INSTANTIATE_TEST_SUITE_P(
     Matrix, ReadTest,
@@ -84,18 +90,14 @@ INSTANTIATE_TEST_SUITE_P(
         Reads("CrLf", 3, 1, "1\r\n2\r\n3\r\n", {1, 2, 3}),
         Reads("MixedLineEnds", 3, 1, "1\r2\n3", {1, 2, 3}),
         Reads("BlankLinesSkipped", 2, 2, "\n\n1 2\n \t \r\n\n3 4\n\n", {1, 2, 3, 4}),
-        Reads("TrailingSeparators", 2, 2, " 1 2 \t\n3\t4\xC2\xA0 ", {1, 2, 3, 4}),
+        Reads("TrailingSeparators", 2, 2, " 1 2 \t\n3\t4" + kNoBreakSpace + " ", {1, 2, 3, 4}),
         Reads("NoBreakSpace", 1, 3,
-              "1\xC2\xA0"
-              "2\xC2\xA0\xC2\xA0"
-              "3",
+              "1" + kNoBreakSpace + "2" + kNoBreakSpace + kNoBreakSpace + "3",
               {1, 2, 3}),
         Reads("NumberForms", 1, 6, ".80 5. -1e-3 2E+5 +1.5 -.25",
               {0.80, 5.0, -1e-3, 2e5, 1.5, -0.25}),
         Reads("MinusSign", 1, 2,
-              "\xE2\x88\x92"
-              "0.5 1e\xE2\x88\x92"
-              "2",
+              kMinusSign + "0.5 1e" + kMinusSign + "2",
               {-0.5, 0.01}),
         Reads("BeyondOneKept", 1, 2, "1.37 -12", {1.37, -12}),
         Reads("CorrectlyRounded", 1, 2, "0.30000000000000004441 4.9e-324",
@@ -123,13 +125,11 @@ INSTANTIATE_TEST_SUITE_P(
               "Row 1, item 1 of the 1 x 1 matrix: \"1,234.5\" is not a number. Write numbers "
               "with a decimal point and without thousands separators."),
         Fails("EnDashForMinus", 1, 1,
-              "\xE2\x80\x93"
-              "0.5",
+              kEnDash + "0.5",
               "BadArgumentException",
-              "Row 1, item 1 of the 1 x 1 matrix: \"\xE2\x80\x93"
-              "0.5\" is not a number. Is "
+              "Row 1, item 1 of the 1 x 1 matrix: \"" + kEnDash + "0.5\" is not a number. Is "
               "the dash meant as a minus sign? Type it as -."),
-        Fails("SoftHyphen", 2, 1, "1\n.80\xC2\xAD", "BadArgumentException",
+        Fails("SoftHyphen", 2, 1, "1\n.80" + kSoftHyphen, "BadArgumentException",
               "Row 2, item 1 of the 2 x 1 matrix: \".80<U+00AD>\" is not a number: it holds "
               "the invisible character U+00AD (soft hyphen)."),
         Fails("ZeroWidthSpaceJoinsTwoNumbers", 1, 2,
@@ -167,7 +167,7 @@ INSTANTIATE_TEST_SUITE_P(
         Fails("TooCloseToZero", 1, 1, "-1e-400", "OverflowOrUnderflowException",
               "Row 1, item 1 of the 1 x 1 matrix: \"-1e-400\" is too close to zero to be held "
               "as a number; write 0 if zero is meant."),
-        Fails("OnlyBlanks", 6, 2, " \t \xC2\xA0 ", "BadEntryNumberException",
+        Fails("OnlyBlanks", 6, 2, " \t " + kNoBreakSpace + " ", "BadEntryNumberException",
               "A 6 x 2 matrix was expected, but the text holds 0 rows: it has only blanks and "
               "line ends."),
         Fails("OnlyLineEnd", 1, 1, "\n", "BadEntryNumberException",
