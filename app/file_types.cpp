@@ -9,9 +9,13 @@ namespace FileTypes {
 std::shared_ptr<rt::FileType> pText;
 std::shared_ptr<rt::FileType> pUntitledType;
 
-std::shared_ptr<rt::FileType> Text() { return pText; }
+std::shared_ptr<rt::FileType> Text() {
+    return pText;
+}
 
-std::shared_ptr<rt::FileType> UntitledType() { return pUntitledType; }
+std::shared_ptr<rt::FileType> UntitledType() {
+    return pUntitledType;
+}
 
 namespace {
 // Every field is set before the type is converted to text, so it registers once, complete.

@@ -1,3 +1,5 @@
 #include "app/startup.h"
 
-int main() { return RunProgram(); }
+int main() {
+    return RunProgram();
+}

@@ -66,7 +66,9 @@ void Menu::Constructor() {
     Untitled3();
 }
 
-void Menu::Untitled0() { Build(*this, {"UntitledMenu3", false, "", "", kPlain}, nullptr); }
+void Menu::Untitled0() {
+    Build(*this, {"UntitledMenu3", false, "", "", kPlain}, nullptr);
+}
 
 void Menu::Untitled1() {
     Build(*this, {"FileMenu", false, "File", "", kPlain}, nullptr);

@@ -54,7 +54,9 @@ void EarlyStartup() {
     ApplicationAddMenuHandlers();
 }
 
-void InitFileTypes() { FileTypes::Initialize(); }
+void InitFileTypes() {
+    FileTypes::Initialize();
+}
 
 void NewAppInstance() {
     auto app = std::make_shared<HandleAboutMenu>();
@@ -72,9 +74,13 @@ void ApplicationAddMenuHandlers() {
     });
 }
 
-void LateStartup() { MakeDefaultView(); }
+void LateStartup() {
+    MakeDefaultView();
+}
 
-void MakeDefaultView() { static_cast<void>(::AboutWnd()); }
+void MakeDefaultView() {
+    static_cast<void>(::AboutWnd());
+}
 
 std::shared_ptr<HandleAboutMenu> App() {
     auto app = rt::Cast<HandleAboutMenu>(rt::GetAppObject());

@@ -22,12 +22,15 @@ const ClassDescription& Application::ClassInfo() {
     return ObtainClass("Application", [] {
         ClassDescription d;
         d.fullName = "Application";
-        d.virtualOperations = {"AddTrayItem",      "DoEvents",           "HideTooltip",
-                               "NewDocument",      "OpenDocument",       "RefreshMenuBar",
-                               "RemoveTrayItem",   "ShowTooltip",        "SleepCurrentThread",
-                               "Window",           "WindowCount",        "YieldToNextThread",
-                               "AddMenuHandler",  "AddPollableObject", "DependencyList",
-                               "DoSingleEvent",   "RemovePollableObject", "x_SetVersionData"};
+        d.virtualOperations = {"AddTrayItem",          "DoEvents",
+                               "HideTooltip",          "NewDocument",
+                               "OpenDocument",         "RefreshMenuBar",
+                               "RemoveTrayItem",       "ShowTooltip",
+                               "SleepCurrentThread",   "Window",
+                               "WindowCount",          "YieldToNextThread",
+                               "AddMenuHandler",       "AddPollableObject",
+                               "DependencyList",       "DoSingleEvent",
+                               "RemovePollableObject", "x_SetVersionData"};
         for (const auto& name : d.virtualOperations)
             d.methods.push_back({name, "()", {}});
         return d;
@@ -35,9 +38,13 @@ const ClassDescription& Application::ClassInfo() {
 }
 
 // Qt 6 always draws at the display's resolution; the declaration is kept for the record.
-void Application::SetSupportsHiDPI(bool supported) { HiDPI() = supported; }
+void Application::SetSupportsHiDPI(bool supported) {
+    HiDPI() = supported;
+}
 
-bool Application::SupportsHiDPI() { return HiDPI(); }
+bool Application::SupportsHiDPI() {
+    return HiDPI();
+}
 
 std::exception_ptr Application::CallFunctionWithExceptionHandling(void (*function)(void*),
                                                                   void* argument) {
@@ -46,8 +53,7 @@ std::exception_ptr Application::CallFunctionWithExceptionHandling(void (*functio
 
 void Application::x_SetVersionData(std::int64_t major, std::int64_t minor, std::int64_t bug,
                                    std::int64_t nonRelease, std::int64_t stageCode,
-                                   const std::string& longVersion,
-                                   const std::string& shortVersion,
+                                   const std::string& longVersion, const std::string& shortVersion,
                                    const std::string& packageInfo) {
     major_ = major;
     minor_ = minor;
@@ -81,9 +87,12 @@ bool Application::MenuCommand(const std::string& itemName) {
 void RuntimeRegisterAppObject(std::shared_ptr<Application> app) {
     AppObject() = std::move(app);
     if (AppObject() && QCoreApplication::instance() != nullptr)
-        QCoreApplication::setApplicationVersion(QString::fromStdString(AppObject()->ShortVersion()));
+        QCoreApplication::setApplicationVersion(
+            QString::fromStdString(AppObject()->ShortVersion()));
 }
 
-std::shared_ptr<Application> GetAppObject() { return AppObject(); }
+std::shared_ptr<Application> GetAppObject() {
+    return AppObject();
+}
 
 } // namespace rt

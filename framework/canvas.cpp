@@ -48,7 +48,9 @@ void Canvas::SetBackdrop(std::shared_ptr<Picture> picture) {
     backdrop_ = std::move(picture);
 }
 
-std::shared_ptr<Picture> Canvas::Backdrop() const { return backdrop_; }
+std::shared_ptr<Picture> Canvas::Backdrop() const {
+    return backdrop_;
+}
 
 bool Canvas::ApplyProperty(const std::string& name, const Value& value) {
     if (name == "AllowFocus") {

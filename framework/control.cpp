@@ -9,7 +9,9 @@ Control::Control(std::weak_ptr<Window> window) : window_(std::move(window)) {}
 
 Control::~Control() = default;
 
-void Control::Constructor() { RequireMainThread(); }
+void Control::Constructor() {
+    RequireMainThread();
+}
 
 std::string Control::Name() const {
     const auto it = properties_.find("Name");
@@ -36,7 +38,9 @@ void Control::BindEvent(const std::string& event, Handler handler, const std::st
     events_[event] = Binding{std::move(handler), signature, flag};
 }
 
-bool Control::IsEventBound(const std::string& event) const { return events_.count(event) != 0; }
+bool Control::IsEventBound(const std::string& event) const {
+    return events_.count(event) != 0;
+}
 
 std::string Control::EventSignature(const std::string& event) const {
     const auto it = events_.find(event);
@@ -55,7 +59,9 @@ bool Control::RaiseEvent(const std::string& event, const EventArgs& args) {
     return answer;
 }
 
-std::shared_ptr<Window> Control::ParentWindow() const { return window_.lock(); }
+std::shared_ptr<Window> Control::ParentWindow() const {
+    return window_.lock();
+}
 
 bool Control::ApplyProperty(const std::string& name, const Value&) {
     return name == "Name" || name == "Index" || name == "InitialParent";

@@ -31,7 +31,8 @@ namespace detail {
 template <class W, class C, class Call>
 ControlEvent<W> MakeEvent(std::string event, std::string signature, Call call) {
     return {event, signature, [event, signature, call](W& window, Control& control) {
-                auto weakWindow = std::weak_ptr<W>(std::static_pointer_cast<W>(window.shared_from_this()));
+                auto weakWindow =
+                    std::weak_ptr<W>(std::static_pointer_cast<W>(window.shared_from_this()));
                 auto weakControl = std::weak_ptr<C>(Cast<C>(control.shared_from_this()));
                 control.BindEvent(
                     event,
@@ -47,10 +48,9 @@ ControlEvent<W> MakeEvent(std::string event, std::string signature, Call call) {
 
 template <class W, class C>
 ControlEvent<W> On(std::string event, bool (W::*method)(C&, const std::string&)) {
-    return detail::MakeEvent<W, C>(std::move(event), "( " + std::string(C::kClassName) + ", String ) as Boolean",
-                                   [method](W& w, C& c, const EventArgs& a) {
-                                       return (w.*method)(c, a.key);
-                                   });
+    return detail::MakeEvent<W, C>(
+        std::move(event), "( " + std::string(C::kClassName) + ", String ) as Boolean",
+        [method](W& w, C& c, const EventArgs& a) { return (w.*method)(c, a.key); });
 }
 
 template <class W, class C> ControlEvent<W> On(std::string event, void (W::*method)(C&)) {
@@ -61,13 +61,10 @@ template <class W, class C> ControlEvent<W> On(std::string event, void (W::*meth
                                    });
 }
 
-template <class W, class C>
-ControlEvent<W> On(std::string event, bool (W::*method)(C&, int, int)) {
-    return detail::MakeEvent<W, C>(std::move(event),
-                                   "( " + std::string(C::kClassName) + ", Integer, Integer ) as Boolean",
-                                   [method](W& w, C& c, const EventArgs& a) {
-                                       return (w.*method)(c, a.x, a.y);
-                                   });
+template <class W, class C> ControlEvent<W> On(std::string event, bool (W::*method)(C&, int, int)) {
+    return detail::MakeEvent<W, C>(
+        std::move(event), "( " + std::string(C::kClassName) + ", Integer, Integer ) as Boolean",
+        [method](W& w, C& c, const EventArgs& a) { return (w.*method)(c, a.x, a.y); });
 }
 
 template <class W> struct ControlRow {

@@ -8,7 +8,9 @@
 namespace rt {
 
 namespace {
-QLabel& Of(QWidget& w) { return static_cast<QLabel&>(w); }
+QLabel& Of(QWidget& w) {
+    return static_cast<QLabel&>(w);
+}
 } // namespace
 
 QWidget* Label::CreateWidget(QWidget* parent) {
@@ -20,9 +22,13 @@ QWidget* Label::CreateWidget(QWidget* parent) {
     return label;
 }
 
-std::string Label::Text() const { return FromQt(Of(RequireWidget()).text()); }
+std::string Label::Text() const {
+    return FromQt(Of(RequireWidget()).text());
+}
 
-void Label::SetText(const std::string& text) { Of(RequireWidget()).setText(ToQt(text)); }
+void Label::SetText(const std::string& text) {
+    Of(RequireWidget()).setText(ToQt(text));
+}
 
 bool Label::ApplyProperty(const std::string& name, const Value& value) {
     QLabel& l = Of(RequireWidget());

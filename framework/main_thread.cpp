@@ -10,7 +10,8 @@ namespace rt {
 void RequireMainThread() {
     const auto* app = QCoreApplication::instance();
     if (app != nullptr && QThread::currentThread() != app->thread())
-        throw ThreadAccessingUIException("A window, control or menu was used outside the main thread.");
+        throw ThreadAccessingUIException(
+            "A window, control or menu was used outside the main thread.");
 }
 
 } // namespace rt

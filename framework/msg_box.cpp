@@ -10,6 +10,8 @@ void MsgBox(const std::string& text) {
     Hooks().msgBox(text);
 }
 
-void Beep() { Hooks().beep(); }
+void Beep() {
+    Hooks().beep();
+}
 
 } // namespace rt

@@ -31,11 +31,17 @@ void Picture::SetResourceRoot(const std::string& root) {
     Root() = root.empty() || root.back() == '/' ? root : root + "/";
 }
 
-void Picture::ResetResourceRoot() { Root() = kBuiltInRoot; }
+void Picture::ResetResourceRoot() {
+    Root() = kBuiltInRoot;
+}
 
-int Picture::Width() const { return static_cast<int>(image_->deviceIndependentSize().width()); }
+int Picture::Width() const {
+    return static_cast<int>(image_->deviceIndependentSize().width());
+}
 
-int Picture::Height() const { return static_cast<int>(image_->deviceIndependentSize().height()); }
+int Picture::Height() const {
+    return static_cast<int>(image_->deviceIndependentSize().height());
+}
 
 std::string ResourceText(const std::string& name) {
     QFile file(QString::fromUtf8(kBuiltInRoot) + ToQt(name));

@@ -35,7 +35,9 @@ PlatformHooks& Hooks() {
     return hooks;
 }
 
-void ResetPlatformHooks() { Hooks() = Defaults(); }
+void ResetPlatformHooks() {
+    Hooks() = Defaults();
+}
 
 void Fault(const std::string& operation) {
     if (Hooks().fault)

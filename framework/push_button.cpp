@@ -22,8 +22,7 @@ bool PushButton::ApplyProperty(const std::string& name, const Value& value) {
         b.setText(ToQt(AsText(value)));
     } else if (name == "Default") {
         b.setDefault(AsBool(value));
-    } else if (!ApplyFontProperty(b, name, value) && name != "Cancel" &&
-               name != "MacButtonStyle") {
+    } else if (!ApplyFontProperty(b, name, value) && name != "Cancel" && name != "MacButtonStyle") {
         return RectControl::ApplyProperty(name, value);
     }
     return true;

@@ -32,7 +32,9 @@ void RectControl::Constructor() {
     d_->widget->show();
 }
 
-QWidget* RectControl::Widget() const { return d_ ? d_->widget.data() : nullptr; }
+QWidget* RectControl::Widget() const {
+    return d_ ? d_->widget.data() : nullptr;
+}
 
 QWidget& RectControl::RequireWidget() const {
     RequireMainThread();
@@ -41,19 +43,33 @@ QWidget& RectControl::RequireWidget() const {
     return *d_->widget;
 }
 
-void RectControl::SetVisible(bool visible) { SetProperty("Visible", visible); }
+void RectControl::SetVisible(bool visible) {
+    SetProperty("Visible", visible);
+}
 
-bool RectControl::Visible() const { return !RequireWidget().isHidden(); }
+bool RectControl::Visible() const {
+    return !RequireWidget().isHidden();
+}
 
-void RectControl::SetFocus() { RequireWidget().setFocus(Qt::OtherFocusReason); }
+void RectControl::SetFocus() {
+    RequireWidget().setFocus(Qt::OtherFocusReason);
+}
 
-bool RectControl::HasFocus() const { return RequireWidget().hasFocus(); }
+bool RectControl::HasFocus() const {
+    return RequireWidget().hasFocus();
+}
 
-RectControl::Anchor RectControl::Placement() const { return d_ ? d_->anchor : Anchor{}; }
+RectControl::Anchor RectControl::Placement() const {
+    return d_ ? d_->anchor : Anchor{};
+}
 
-int RectControl::TabIndex() const { return d_ ? d_->tabIndex : 0; }
+int RectControl::TabIndex() const {
+    return d_ ? d_->tabIndex : 0;
+}
 
-bool RectControl::TabStop() const { return d_ && d_->tabStop; }
+bool RectControl::TabStop() const {
+    return d_ && d_->tabStop;
+}
 
 void RectControl::AllowFocus(bool allow) {
     d_->naturalFocus = allow ? Qt::StrongFocus : Qt::NoFocus;
@@ -72,7 +88,10 @@ bool RectControl::ApplyProperty(const std::string& name, const Value& value) {
     Anchor& a = d_->anchor;
     if (name == "Left" || name == "Top" || name == "Width" || name == "Height") {
         const int v = static_cast<int>(AsInteger(value));
-        (name == "Left" ? a.left : name == "Top" ? a.top : name == "Width" ? a.width : a.height) = v;
+        (name == "Left"    ? a.left
+         : name == "Top"   ? a.top
+         : name == "Width" ? a.width
+                           : a.height) = v;
         w.setGeometry(a.left, a.top, a.width, a.height);
     } else if (name == "LockLeft" || name == "LockTop" || name == "LockRight" ||
                name == "LockBottom") {

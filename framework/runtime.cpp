@@ -63,9 +63,13 @@ void RuntimeInitExternalClasses() {
     Application::ClassInfo();
 }
 
-void InitPluginEntrypoints() { State().pluginsResolved = true; }
+void InitPluginEntrypoints() {
+    State().pluginsResolved = true;
+}
 
-bool PluginEntrypointsResolved() { return State().pluginsResolved; }
+bool PluginEntrypointsResolved() {
+    return State().pluginsResolved;
+}
 
 void RunFrameworkInitialization(void (*lateStartup)()) {
     RequireMainThread();
@@ -110,7 +114,9 @@ void Quit(int code) {
     QCoreApplication::exit(State().quitCode);
 }
 
-bool QuitRequested() { return State().quitCalled; }
+bool QuitRequested() {
+    return State().quitCalled;
+}
 
 void RuntimeNoteUnhandledError() {
     if (State().phase == Phase::Starting)

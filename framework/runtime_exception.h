@@ -16,8 +16,8 @@ public:
 #define RT_DECLARE_EXCEPTION(Name, Base)                                                           \
     class Name : public Base {                                                                     \
     public:                                                                                        \
-        explicit Name(const std::string& message) : Base(message) {}                              \
-        std::string ClassName() const override { return #Name; }                                  \
+        explicit Name(const std::string& message) : Base(message) {}                               \
+        std::string ClassName() const override { return #Name; }                                   \
     };
 
 RT_DECLARE_EXCEPTION(NilObjectException, RuntimeException)

@@ -4,16 +4,18 @@
 #include "framework/widget_style.h"
 
 #include <QPlainTextEdit>
-#include <algorithm>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <algorithm>
 
 namespace rt {
 
 namespace {
 
-QPlainTextEdit& Edit(QWidget& w) { return static_cast<QPlainTextEdit&>(w); }
+QPlainTextEdit& Edit(QWidget& w) {
+    return static_cast<QPlainTextEdit&>(w);
+}
 
 void SetDocumentAlignment(QPlainTextEdit& e, Qt::Alignment alignment) {
     QTextOption option = e.document()->defaultTextOption();
@@ -29,7 +31,9 @@ QWidget* TextArea::CreateWidget(QWidget* parent) {
     return edit;
 }
 
-std::string TextArea::Text() const { return FromQt(Edit(RequireWidget()).toPlainText()); }
+std::string TextArea::Text() const {
+    return FromQt(Edit(RequireWidget()).toPlainText());
+}
 
 void TextArea::SetText(const std::string& text) {
     Edit(RequireWidget()).setPlainText(ToQt(text));
@@ -37,11 +41,12 @@ void TextArea::SetText(const std::string& text) {
 
 std::shared_ptr<StyledText> TextArea::StyledText() {
     RequireWidget();
-    return std::make_shared<rt::StyledText>(
-        std::static_pointer_cast<TextArea>(shared_from_this()));
+    return std::make_shared<rt::StyledText>(std::static_pointer_cast<TextArea>(shared_from_this()));
 }
 
-void TextArea::WindowOpened() { RaiseEvent("Open"); }
+void TextArea::WindowOpened() {
+    RaiseEvent("Open");
+}
 
 bool TextArea::ApplyProperty(const std::string& name, const Value& value) {
     QPlainTextEdit& e = Edit(RequireWidget());
@@ -54,7 +59,8 @@ bool TextArea::ApplyProperty(const std::string& name, const Value& value) {
     } else if (name == "Multiline") {
         e.setLineWrapMode(AsBool(value) ? e.lineWrapMode() : QPlainTextEdit::NoWrap);
     } else if (name == "HasVerticalScrollbar") {
-        e.setVerticalScrollBarPolicy(AsBool(value) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+        e.setVerticalScrollBarPolicy(AsBool(value) ? Qt::ScrollBarAsNeeded
+                                                   : Qt::ScrollBarAlwaysOff);
     } else if (name == "HasHorizontalScrollbar") {
         // Without a horizontal scroll bar long lines wrap at the area's width.
         const bool bar = AsBool(value);

@@ -39,15 +39,23 @@ private:
     TextField& owner_;
 };
 
-QLineEdit& Edit(QWidget& w) { return static_cast<QLineEdit&>(w); }
+QLineEdit& Edit(QWidget& w) {
+    return static_cast<QLineEdit&>(w);
+}
 
 } // namespace
 
-QWidget* TextField::CreateWidget(QWidget* parent) { return new LineEdit(parent, *this); }
+QWidget* TextField::CreateWidget(QWidget* parent) {
+    return new LineEdit(parent, *this);
+}
 
-std::string TextField::Text() const { return FromQt(Edit(RequireWidget()).text()); }
+std::string TextField::Text() const {
+    return FromQt(Edit(RequireWidget()).text());
+}
 
-void TextField::SetText(const std::string& text) { Edit(RequireWidget()).setText(ToQt(text)); }
+void TextField::SetText(const std::string& text) {
+    Edit(RequireWidget()).setText(ToQt(text));
+}
 
 bool TextField::ApplyProperty(const std::string& name, const Value& value) {
     QLineEdit& e = Edit(RequireWidget());

@@ -8,12 +8,18 @@ namespace rt {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Length of the UTF-8 sequence starting at s[i] and its code point; invalid bytes are single.
 std::size_t DecodeOne(const std::string& s, std::size_t i, std::uint32_t& code) {
     const auto b0 = static_cast<unsigned char>(s[i]);
-    std::size_t len = b0 < 0x80 ? 1 : (b0 >> 5) == 0x6 ? 2 : (b0 >> 4) == 0xE ? 3 : (b0 >> 3) == 0x1E ? 4 : 0;
+    std::size_t len = b0 < 0x80           ? 1
+                      : (b0 >> 5) == 0x6  ? 2
+                      : (b0 >> 4) == 0xE  ? 3
+                      : (b0 >> 3) == 0x1E ? 4
+                                          : 0;
     if (len == 0 || i + len > s.size()) {
         code = b0;
         return 1;

@@ -24,9 +24,13 @@ Timer::Timer(std::weak_ptr<Window> window) : Control(std::move(window)), d_(new 
 
 Timer::~Timer() = default;
 
-bool Timer::IsRunning() const { return d_->timer.isActive(); }
+bool Timer::IsRunning() const {
+    return d_->timer.isActive();
+}
 
-int Timer::RemainingTime() const { return d_->timer.remainingTime(); }
+int Timer::RemainingTime() const {
+    return d_->timer.remainingTime();
+}
 
 void Timer::Restart() {
     d_->timer.stop();

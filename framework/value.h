@@ -1,5 +1,6 @@
 #pragma once
-// Property values as the windows' layout tables give them: integers, flags, numbers, texts, colours.
+// Property values as the windows' layout tables give them: integers, flags, numbers, texts,
+// colours.
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -15,7 +16,8 @@ struct Color {
     // Colours are written as &hAARRGGBB in the tables; the alpha byte is unused.
     static constexpr Color FromRGB(std::uint32_t rgb) {
         return {static_cast<std::uint8_t>((rgb >> 16) & 0xFF),
-                static_cast<std::uint8_t>((rgb >> 8) & 0xFF), static_cast<std::uint8_t>(rgb & 0xFF)};
+                static_cast<std::uint8_t>((rgb >> 8) & 0xFF),
+                static_cast<std::uint8_t>(rgb & 0xFF)};
     }
     friend bool operator==(const Color&, const Color&) = default;
 };
@@ -41,7 +43,8 @@ inline PropertyList operator+(PropertyList a, const PropertyList& b) {
     return a;
 }
 
-// Typed reads of a property value; a value of the wrong kind is an error of the table, not the user.
+// Typed reads of a property value; a value of the wrong kind is an error of the table, not the
+// user.
 bool AsBool(const Value& v);
 std::int64_t AsInteger(const Value& v);
 double AsDouble(const Value& v);

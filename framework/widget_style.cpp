@@ -53,7 +53,9 @@ Qt::Alignment HorizontalAlignment(const Value& value) {
     }
 }
 
-QColor ToQColor(Color color) { return QColor(color.red, color.green, color.blue); }
+QColor ToQColor(Color color) {
+    return QColor(color.red, color.green, color.blue);
+}
 
 void SetPaletteColor(QWidget& widget, QPalette::ColorRole role, const Value& value) {
     QPalette palette = widget.palette();

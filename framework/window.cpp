@@ -103,7 +103,9 @@ void Window::Hide() {
         d_->widget->hide();
 }
 
-bool Window::Visible() const { return !closed_ && d_->widget && d_->widget->isVisible(); }
+bool Window::Visible() const {
+    return !closed_ && d_->widget && d_->widget->isVisible();
+}
 
 void Window::Close() {
     RequireMainThread();
@@ -121,7 +123,9 @@ void Window::Close() {
     }
 }
 
-void Window::CloseRequestedByUser() { Dispatch([this] { Close(); }); }
+void Window::CloseRequestedByUser() {
+    Dispatch([this] { Close(); });
+}
 
 void Window::SetMenuBar(std::shared_ptr<rt::MenuBar> bar) {
     RequireMainThread();
@@ -183,13 +187,28 @@ std::optional<Value> Window::Property(const std::string& name) const {
 }
 
 void Window::ApplyWindowProperty(const std::string& name, const Value& value) {
-    static const char* const kKnown[] = {
-        "Width",         "Height",          "MinimumWidth",       "MinimumHeight",
-        "MaximumWidth",  "MaximumHeight",   "Type",               "Title",
-        "HasCloseButton", "HasMaximizeButton", "HasMinimizeButton", "HasFullScreenButton",
-        "Resizeable",    "Composite",       "MacProcID",          "FullScreen",
-        "DefaultLocation", "Visible",       "HasBackgroundColor", "BackgroundColor",
-        "MenuBarVisible", "LiveResize"};
+    static const char* const kKnown[] = {"Width",
+                                         "Height",
+                                         "MinimumWidth",
+                                         "MinimumHeight",
+                                         "MaximumWidth",
+                                         "MaximumHeight",
+                                         "Type",
+                                         "Title",
+                                         "HasCloseButton",
+                                         "HasMaximizeButton",
+                                         "HasMinimizeButton",
+                                         "HasFullScreenButton",
+                                         "Resizeable",
+                                         "Composite",
+                                         "MacProcID",
+                                         "FullScreen",
+                                         "DefaultLocation",
+                                         "Visible",
+                                         "HasBackgroundColor",
+                                         "BackgroundColor",
+                                         "MenuBarVisible",
+                                         "LiveResize"};
     if (std::find(std::begin(kKnown), std::end(kKnown), name) == std::end(kKnown))
         throw RuntimeException("A window has no property named \"" + name + "\".");
     QWidget& top = *d_->widget;
@@ -214,7 +233,9 @@ namespace {
 int IntOr(const std::optional<Value>& v, int fallback) {
     return v ? static_cast<int>(AsInteger(*v)) : fallback;
 }
-bool FlagOr(const std::optional<Value>& v, bool fallback) { return v ? AsBool(*v) : fallback; }
+bool FlagOr(const std::optional<Value>& v, bool fallback) {
+    return v ? AsBool(*v) : fallback;
+}
 } // namespace
 
 void Window::ApplyFrame() {
@@ -254,8 +275,9 @@ void Window::ApplySize() {
         content.setMaximumSize(IntOr(Property("MaximumWidth"), 32000),
                                IntOr(Property("MaximumHeight"), 32000));
         top.layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
-        const int menuHeight =
-            d_->menuView && !d_->menuView->isNativeMenuBar() ? d_->menuView->sizeHint().height() : 0;
+        const int menuHeight = d_->menuView && !d_->menuView->isNativeMenuBar()
+                                   ? d_->menuView->sizeHint().height()
+                                   : 0;
         if (!top.isVisible())
             top.resize(width, height + menuHeight);
     }
@@ -274,8 +296,8 @@ void Window::RecordAnchors() {
     for (const auto& control : controls_)
         if (auto rect = std::dynamic_pointer_cast<RectControl>(control)) {
             const auto a = rect->Placement();
-            d_->anchors.push_back({rect, a, size.width() - (a.left + a.width),
-                                   size.height() - (a.top + a.height)});
+            d_->anchors.push_back(
+                {rect, a, size.width() - (a.left + a.width), size.height() - (a.top + a.height)});
         }
 }
 
@@ -323,8 +345,8 @@ void Window::RunMenuEnabling() {
         for (int k = 0; k < top->Count(); ++k) {
             const auto entry = top->Item(k);
             const std::string name = entry->Name();
-            const bool handled = HasMenuHandler(name) || (app && app->HasMenuHandler(name)) ||
-                                 entry->HasOwnAction();
+            const bool handled =
+                HasMenuHandler(name) || (app && app->HasMenuHandler(name)) || entry->HasOwnAction();
             entry->ResetEnabled(entry->AutoEnabled() && handled);
         }
     }
@@ -392,7 +414,8 @@ bool Window::RaiseEvent(const std::string& event, EventArgs args) {
     if (binding == nullptr)
         return false;
     // Only the set-up events come before the window is set up, and nothing after it is closed.
-    const bool setUpEvent = event == "Layout" || event == "CreateControls" || event == "AddMenuHandlers";
+    const bool setUpEvent =
+        event == "Layout" || event == "CreateControls" || event == "AddMenuHandlers";
     if (setUpEvent == setUp_ || (closed_ && event != "Close"))
         return false;
     const auto self = shared_from_this();
@@ -403,9 +426,13 @@ bool Window::RaiseEvent(const std::string& event, EventArgs args) {
     return answer;
 }
 
-QWidget* Window::TopWidget() const { return d_->widget; }
+QWidget* Window::TopWidget() const {
+    return d_->widget;
+}
 
-QWidget* Window::ContentWidget() const { return d_->widget ? d_->widget->Content() : nullptr; }
+QWidget* Window::ContentWidget() const {
+    return d_->widget ? d_->widget->Content() : nullptr;
+}
 
 std::shared_ptr<Window> GetImplicitWindow(const std::string& fullName) {
     RequireMainThread();
@@ -415,6 +442,8 @@ std::shared_ptr<Window> GetImplicitWindow(const std::string& fullName) {
     return nullptr;
 }
 
-std::vector<std::shared_ptr<Window>> OpenWindows() { return Registry(); }
+std::vector<std::shared_ptr<Window>> OpenWindows() {
+    return Registry();
+}
 
 } // namespace rt

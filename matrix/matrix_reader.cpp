@@ -69,7 +69,10 @@ std::vector<double> MatrixReader::Read(std::string_view text) const {
             }
             const std::size_t end = EndOfItem(text, at);
             if (items == 0 && ++row > rows_) {
-                RaiseRowCount(row + CountRows(text, end), false);
+                const std::size_t lineEnd = text.find_first_of("\r\n", end);
+                RaiseRowCount(
+                    row + (lineEnd == std::string_view::npos ? 0 : CountRows(text, lineEnd)),
+                    false);
             }
             AddItem(text.substr(at, end - at), row, ++items, values);
             at = end;

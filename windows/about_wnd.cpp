@@ -1,8 +1,6 @@
 #include "windows/about_wnd.h"
 
-#include "app/menu.h"
 #include "app/pictures.h"
-#include "framework/set_properties.h"
 #include "windows/control_wnd.h"
 
 #include <cstdint>
@@ -17,7 +15,8 @@ using Row = rt::ControlRow<class AboutWnd>;
 const std::vector<Row>& AboutWnd::ControlTable() {
     using W = class AboutWnd;
     static const std::vector<Row> rows = {
-        {"StaticText5", K::Label,
+        {"StaticText5",
+         K::Label,
          {{"Index", std::int64_t{-2147483648LL}},
           {"Left", 0},
           {"Top", 259},
@@ -49,7 +48,8 @@ const std::vector<Row>& AboutWnd::ControlTable() {
           {"DataSource", ""},
           {"DataField", ""},
           {"InitialParent", ""}}},
-        {"Canvas1", K::Canvas,
+        {"Canvas1",
+         K::Canvas,
          {{"Index", std::int64_t{-2147483648LL}},
           {"Left", 12},
           {"Top", 38},
@@ -74,7 +74,8 @@ const std::vector<Row>& AboutWnd::ControlTable() {
           {"Transparent", 1},
           {"InitialParent", ""}},
          &Stitle},
-        {"Timer1", K::Timer,
+        {"Timer1",
+         K::Timer,
          {{"RunMode", 1}, {"Period", 4000}},
          nullptr,
          rt::On("Action", &W::Timer1_Action)},
@@ -88,8 +89,9 @@ const rt::ClassDescription& AboutWnd::ClassInfo() {
         rt::ClassDescription d;
         d.fullName = "AboutWnd.AboutWnd";
         d.base = &rt::Window::ClassInfo();
-        std::vector<rt::MethodInfo> own = {
-            {"Layout", "()", {}}, {"CreateControls", "()", {}}, {"CreateControls0", "()", {"Hidden"}}};
+        std::vector<rt::MethodInfo> own = {{"Layout", "()", {}},
+                                           {"CreateControls", "()", {}},
+                                           {"CreateControls0", "()", {"Hidden"}}};
         for (const auto& row : ControlTable())
             own.push_back({row.name, "() as " + rt::ClassNameOf(row.kind), {}});
         own.push_back({"Timer1_Action", "( Timer )", {}});
@@ -110,40 +112,27 @@ const rt::ClassDescription& AboutWnd::ClassInfo() {
 }
 
 void AboutWnd::Layout() {
-    SetMenuBar(::Menu());
-    rt::SetProperties(*this, {{"Width", 400},
-                              {"Height", 300},
-                              {"MinimumWidth", 64},
-                              {"MinimumHeight", 64},
-                              {"MaximumWidth", 32000},
-                              {"MaximumHeight", 32000},
-                              {"Type", 2},
-                              {"Title", ""},
-                              {"HasCloseButton", 0},
-                              {"HasMaximizeButton", 0},
-                              {"HasMinimizeButton", 0},
-                              {"HasFullScreenButton", 0},
-                              {"Resizeable", 0},
-                              {"Composite", 0},
-                              {"MacProcID", 0},
-                              {"FullScreen", 0},
-                              {"DefaultLocation", 0},
-                              {"Visible", 1},
-                              {"HasBackgroundColor", 1},
-                              {"BackgroundColor", rt::Color::FromRGB(0x00FFFFFF)},
-                              {"MenuBarVisible", 1},
-                              {"LiveResize", 0}});
+    LayOut({.width = 400, .height = 300, .type = 2});
 }
 
-void AboutWnd::CreateControls() { CreateControls0(); }
+void AboutWnd::CreateControls() {
+    CreateControls0();
+}
 
 void AboutWnd::CreateControls0() {
-    rt::CreateControlsFromTable(*this, ControlTable(), [](rt::ControlClass) { return rt::PropertyList{}; });
+    rt::CreateControlsFromTable(*this, ControlTable(),
+                                [](rt::ControlClass) { return rt::PropertyList{}; });
 }
 
-std::shared_ptr<rt::Label> AboutWnd::StaticText5() const { return rt::Cast<rt::Label>(ControlByName("StaticText5")); }
-std::shared_ptr<rt::Canvas> AboutWnd::Canvas1() const { return rt::Cast<rt::Canvas>(ControlByName("Canvas1")); }
-std::shared_ptr<rt::Timer> AboutWnd::Timer1() const { return rt::Cast<rt::Timer>(ControlByName("Timer1")); }
+std::shared_ptr<rt::Label> AboutWnd::StaticText5() const {
+    return rt::Cast<rt::Label>(ControlByName("StaticText5"));
+}
+std::shared_ptr<rt::Canvas> AboutWnd::Canvas1() const {
+    return rt::Cast<rt::Canvas>(ControlByName("Canvas1"));
+}
+std::shared_ptr<rt::Timer> AboutWnd::Timer1() const {
+    return rt::Cast<rt::Timer>(ControlByName("Timer1"));
+}
 
 // The timer, a key and a mouse press all give way the same way, through the accessors.
 void AboutWnd::GiveWay() {
@@ -151,7 +140,9 @@ void AboutWnd::GiveWay() {
     rt::Deref(::ControlWnd()).Show();
 }
 
-void AboutWnd::Timer1_Action(rt::Timer&) { GiveWay(); }
+void AboutWnd::Timer1_Action(rt::Timer&) {
+    GiveWay();
+}
 
 bool AboutWnd::Event_KeyDown(const std::string&) {
     GiveWay();
@@ -163,4 +154,6 @@ bool AboutWnd::Event_MouseDown(int, int) {
     return false;
 }
 
-std::shared_ptr<class AboutWnd> AboutWnd() { return rt::ImplicitWindow<class AboutWnd>(); }
+std::shared_ptr<class AboutWnd> AboutWnd() {
+    return rt::ImplicitWindow<class AboutWnd>();
+}

@@ -1,11 +1,9 @@
 #include "windows/control_wnd.h"
 
-#include "app/menu.h"
 #include "app/pictures.h"
 #include "framework/date.h"
 #include "framework/msg_box.h"
 #include "framework/runtime.h"
-#include "framework/set_properties.h"
 #include "framework/text_functions.h"
 #include "matrix/matrix.h"
 #include "windows/about_wnd.h"
@@ -32,61 +30,74 @@ constexpr const char* kLineEnd = kTargetMacOS ? "\r" : "\r\n";
 
 rt::PropertyList Place(int left, int top, int width, int height, int tabIndex, bool tabStop,
                        bool visible) {
-    return {{"Left", left},         {"Top", top},         {"Width", width},
-            {"Height", height},     {"TabIndex", tabIndex}, {"TabStop", tabStop},
-            {"Visible", visible}};
+    return {{"Left", left},         {"Top", top},         {"Width", width},    {"Height", height},
+            {"TabIndex", tabIndex}, {"TabStop", tabStop}, {"Visible", visible}};
 }
 
 rt::PropertyList Font(const char* name, double size, bool bold = false) {
     return {{"FontName", name}, {"FontSize", size}, {"Bold", bold}};
 }
 
-rt::PropertyList Content(const char* property, const char* text) { return {{property, text}}; }
+rt::PropertyList Content(const char* property, const char* text) {
+    return {{property, text}};
+}
 
 // What every control of a class shares; the table's rows add what sets each one apart.
 rt::PropertyList ClassProperties(K kind) {
-    const rt::PropertyList all = {
-        {"Index", std::int64_t{-2147483648LL}}, {"TabPanelIndex", 0}, {"Enabled", true},
-        {"AllowAutoDeactivate", true},          {"Tooltip", ""},      {"InitialParent", ""},
-        {"LockRight", false},                   {"LockBottom", false}};
+    const rt::PropertyList all = {{"Index", std::int64_t{-2147483648LL}},
+                                  {"TabPanelIndex", 0},
+                                  {"Enabled", true},
+                                  {"AllowAutoDeactivate", true},
+                                  {"Tooltip", ""},
+                                  {"InitialParent", ""},
+                                  {"LockRight", false},
+                                  {"LockBottom", false}};
     const rt::PropertyList text = {{"Italic", false}, {"Underline", false}, {"FontUnit", 0}};
     const rt::PropertyList data = {{"DataSource", ""}, {"DataField", ""}};
-    const rt::PropertyList edit = {{"LockLeft", false},         {"LockTop", false},
-                                   {"Transparent", true},       {"HasBorder", true},
-                                   {"BackgroundColor", kWhite}, {"TextColor", kBlack},
-                                   {"Bold", false},             {"ReadOnly", false},
-                                   {"Format", ""},              {"ValidationMask", ""}};
+    const rt::PropertyList edit = {
+        {"LockLeft", false},   {"LockTop", false},          {"Transparent", true},
+        {"HasBorder", true},   {"BackgroundColor", kWhite}, {"TextColor", kBlack},
+        {"Bold", false},       {"ReadOnly", false},         {"Format", ""},
+        {"ValidationMask", ""}};
     switch (kind) {
     case K::Canvas:
-        return all + rt::PropertyList{{"LockLeft", true},        {"LockTop", true},
-                                      {"Transparent", true},     {"AllowFocus", false},
-                                      {"AllowFocusRing", true},  {"AllowTabs", false},
+        return all + rt::PropertyList{{"LockLeft", true},       {"LockTop", true},
+                                      {"Transparent", true},    {"AllowFocus", false},
+                                      {"AllowFocusRing", true}, {"AllowTabs", false},
                                       {"DoubleBuffer", false}};
     case K::TextField:
         return all + edit + text + data +
-               rt::PropertyList{{"AllowFocusRing", true},         {"AllowTabs", false},
-                                {"TextAlignment", 2},             {"MaximumCharactersAllowed", 2},
-                                {"AllowSpellChecking", false},    {"Password", false},
+               rt::PropertyList{{"AllowFocusRing", true},
+                                {"AllowTabs", false},
+                                {"TextAlignment", 2},
+                                {"MaximumCharactersAllowed", 2},
+                                {"AllowSpellChecking", false},
+                                {"Password", false},
                                 {"Hint", ""}};
     case K::TextArea:
         return all + edit + text + data +
-               rt::PropertyList{{"AllowFocusRing", false},   {"AllowTabs", true},
-                                {"TextAlignment", 0},        {"MaximumCharactersAllowed", 0},
-                                {"AllowSpellChecking", true}, {"Multiline", true},
-                                {"HasVerticalScrollbar", true}, {"HasHorizontalScrollbar", true},
-                                {"AllowStyledText", false},  {"HideSelection", true},
-                                {"LineHeight", 0.0},         {"LineSpacing", 1.0}};
+               rt::PropertyList{{"AllowFocusRing", false},
+                                {"AllowTabs", true},
+                                {"TextAlignment", 0},
+                                {"MaximumCharactersAllowed", 0},
+                                {"AllowSpellChecking", true},
+                                {"Multiline", true},
+                                {"HasVerticalScrollbar", true},
+                                {"HasHorizontalScrollbar", true},
+                                {"AllowStyledText", false},
+                                {"HideSelection", true},
+                                {"LineHeight", 0.0},
+                                {"LineSpacing", 1.0}};
     case K::PushButton:
-        return all + text +
-               rt::PropertyList{{"LockLeft", false}, {"LockTop", false}, {"Transparent", true},
-                                {"Bold", false},     {"Default", true},  {"Cancel", false},
-                                {"MacButtonStyle", 0}};
+        return all + text + rt::PropertyList{{"LockLeft", false},   {"LockTop", false},
+                                             {"Transparent", true}, {"Bold", false},
+                                             {"Default", true},     {"Cancel", false},
+                                             {"MacButtonStyle", 0}};
     case K::Label:
-        return all + text + data +
-               rt::PropertyList{{"LockLeft", false},      {"LockTop", false},
-                                {"Transparent", false},   {"TextColor", kBlack},
-                                {"TextAlignment", 0},     {"Multiline", false},
-                                {"Selectable", false}};
+        return all + text + data + rt::PropertyList{{"LockLeft", false},    {"LockTop", false},
+                                                    {"Transparent", false}, {"TextColor", kBlack},
+                                                    {"TextAlignment", 0},   {"Multiline", false},
+                                                    {"Selectable", false}};
     case K::Timer:
         break;
     }
@@ -166,8 +177,9 @@ const rt::ClassDescription& ControlWnd::ClassInfo() {
         rt::ClassDescription d;
         d.fullName = "ControlWnd.ControlWnd";
         d.base = &rt::Window::ClassInfo();
-        std::vector<rt::MethodInfo> own = {
-            {"Layout", "()", {}}, {"CreateControls", "()", {}}, {"CreateControls0", "()", {"Hidden"}}};
+        std::vector<rt::MethodInfo> own = {{"Layout", "()", {}},
+                                           {"CreateControls", "()", {}},
+                                           {"CreateControls0", "()", {"Hidden"}}};
         for (const auto& row : ControlTable())
             own.push_back({row.name, "() as " + rt::ClassNameOf(row.kind), {}});
         for (const auto& row : ControlTable())
@@ -176,10 +188,13 @@ const rt::ClassDescription& ControlWnd::ClassInfo() {
         for (auto& m : MenuItemAccessorMethods())
             own.push_back(m);
         const std::vector<rt::MethodInfo> rest = {
-            {"AddMenuHandlers", "( Window )", {}},     {"Event_Close", "()", {}},
-            {"Event_Activate", "()", {}},              {"Event_EnableMenuItems", "()", {}},
+            {"AddMenuHandlers", "( Window )", {}},
+            {"Event_Close", "()", {}},
+            {"Event_Activate", "()", {}},
+            {"Event_EnableMenuItems", "()", {}},
             {"DescriptionMenuItem_Action", "() as Boolean", {}},
-            {"FileQuit_Action", "() as Boolean", {}},  {"CloseMenuItem_Action", "() as Boolean", {}},
+            {"FileQuit_Action", "() as Boolean", {}},
+            {"CloseMenuItem_Action", "() as Boolean", {}},
             {"AboutMenuItem_Action", "() as Boolean", {}},
             {"EditCopy_Action", "() as Boolean", {}}};
         own.insert(own.end(), rest.begin(), rest.end());
@@ -198,50 +213,67 @@ const rt::ClassDescription& ControlWnd::ClassInfo() {
 }
 
 void ControlWnd::Layout() {
-    SetMenuBar(::Menu());
-    rt::SetProperties(*this, {{"Width", 650},
-                              {"Height", 560},
-                              {"MinimumWidth", 64},
-                              {"MinimumHeight", 64},
-                              {"MaximumWidth", 1000},
-                              {"MaximumHeight", 1000},
-                              {"Type", 0},
-                              {"Title", "Quorvane"},
-                              {"HasCloseButton", true},
-                              {"HasMaximizeButton", false},
-                              {"HasMinimizeButton", false},
-                              {"HasFullScreenButton", false},
-                              {"Resizeable", false},
-                              {"Composite", false},
-                              {"MacProcID", 0},
-                              {"FullScreen", false},
-                              {"DefaultLocation", 0},
-                              {"Visible", true},
-                              {"HasBackgroundColor", true},
-                              {"BackgroundColor", kWhite},
-                              {"MenuBarVisible", true},
-                              {"LiveResize", false}});
+    LayOut({.width = 650,
+            .height = 560,
+            .maximumWidth = 1000,
+            .maximumHeight = 1000,
+            .title = "Quorvane",
+            .hasCloseButton = true});
 }
 
-void ControlWnd::CreateControls() { CreateControls0(); }
+void ControlWnd::CreateControls() {
+    CreateControls0();
+}
 
-void ControlWnd::CreateControls0() { rt::CreateControlsFromTable(*this, ControlTable(), ClassProperties); }
+void ControlWnd::CreateControls0() {
+    rt::CreateControlsFromTable(*this, ControlTable(), ClassProperties);
+}
 
-std::shared_ptr<rt::Canvas> ControlWnd::Canvas1() const { return Find<rt::Canvas>("Canvas1"); }
-std::shared_ptr<rt::TextField> ControlWnd::Nvariables() const { return Find<rt::TextField>("Nvariables"); }
-std::shared_ptr<rt::TextField> ControlWnd::Nfactors() const { return Find<rt::TextField>("Nfactors"); }
-std::shared_ptr<rt::TextArea> ControlWnd::PmatrixFld() const { return Find<rt::TextArea>("PmatrixFld"); }
-std::shared_ptr<rt::TextArea> ControlWnd::FmatrixFld() const { return Find<rt::TextArea>("FmatrixFld"); }
-std::shared_ptr<rt::TextArea> ControlWnd::SmatrixFld() const { return Find<rt::TextArea>("SmatrixFld"); }
-std::shared_ptr<rt::PushButton> ControlWnd::ClearBtn() const { return Find<rt::PushButton>("ClearBtn"); }
-std::shared_ptr<rt::PushButton> ControlWnd::CalculateBtn() const { return Find<rt::PushButton>("CalculateBtn"); }
-std::shared_ptr<rt::Label> ControlWnd::StaticText1() const { return Find<rt::Label>("StaticText1"); }
-std::shared_ptr<rt::Label> ControlWnd::StaticText3() const { return Find<rt::Label>("StaticText3"); }
-std::shared_ptr<rt::Label> ControlWnd::StructureText() const { return Find<rt::Label>("StructureText"); }
-std::shared_ptr<rt::Label> ControlWnd::StaticText4() const { return Find<rt::Label>("StaticText4"); }
-std::shared_ptr<rt::Label> ControlWnd::StaticText6() const { return Find<rt::Label>("StaticText6"); }
-std::shared_ptr<rt::Canvas> ControlWnd::helpBtn() const { return Find<rt::Canvas>("helpBtn"); }
-std::shared_ptr<rt::Canvas> ControlWnd::Canvas2() const { return Find<rt::Canvas>("Canvas2"); }
+std::shared_ptr<rt::Canvas> ControlWnd::Canvas1() const {
+    return Find<rt::Canvas>("Canvas1");
+}
+std::shared_ptr<rt::TextField> ControlWnd::Nvariables() const {
+    return Find<rt::TextField>("Nvariables");
+}
+std::shared_ptr<rt::TextField> ControlWnd::Nfactors() const {
+    return Find<rt::TextField>("Nfactors");
+}
+std::shared_ptr<rt::TextArea> ControlWnd::PmatrixFld() const {
+    return Find<rt::TextArea>("PmatrixFld");
+}
+std::shared_ptr<rt::TextArea> ControlWnd::FmatrixFld() const {
+    return Find<rt::TextArea>("FmatrixFld");
+}
+std::shared_ptr<rt::TextArea> ControlWnd::SmatrixFld() const {
+    return Find<rt::TextArea>("SmatrixFld");
+}
+std::shared_ptr<rt::PushButton> ControlWnd::ClearBtn() const {
+    return Find<rt::PushButton>("ClearBtn");
+}
+std::shared_ptr<rt::PushButton> ControlWnd::CalculateBtn() const {
+    return Find<rt::PushButton>("CalculateBtn");
+}
+std::shared_ptr<rt::Label> ControlWnd::StaticText1() const {
+    return Find<rt::Label>("StaticText1");
+}
+std::shared_ptr<rt::Label> ControlWnd::StaticText3() const {
+    return Find<rt::Label>("StaticText3");
+}
+std::shared_ptr<rt::Label> ControlWnd::StructureText() const {
+    return Find<rt::Label>("StructureText");
+}
+std::shared_ptr<rt::Label> ControlWnd::StaticText4() const {
+    return Find<rt::Label>("StaticText4");
+}
+std::shared_ptr<rt::Label> ControlWnd::StaticText6() const {
+    return Find<rt::Label>("StaticText6");
+}
+std::shared_ptr<rt::Canvas> ControlWnd::helpBtn() const {
+    return Find<rt::Canvas>("helpBtn");
+}
+std::shared_ptr<rt::Canvas> ControlWnd::Canvas2() const {
+    return Find<rt::Canvas>("Canvas2");
+}
 
 void ControlWnd::CalculateBtn_Action(rt::PushButton&) {
     const std::int64_t variables = CountOf(rt::Deref(Nvariables()).Text());
@@ -306,7 +338,8 @@ bool ControlWnd::helpBtn_MouseDown(rt::Canvas&, int, int) {
 void ControlWnd::AddMenuHandlers(rt::Window& window) {
     auto& self = dynamic_cast<class ControlWnd&>(window);
     using W = class ControlWnd;
-    window.AddMenuHandler("DescriptionMenuItem", rt::BoundMenuHandler(self, &W::DescriptionMenuItem_Action));
+    window.AddMenuHandler("DescriptionMenuItem",
+                          rt::BoundMenuHandler(self, &W::DescriptionMenuItem_Action));
     window.AddMenuHandler("FileQuit", rt::BoundMenuHandler(self, &W::FileQuit_Action));
     window.AddMenuHandler("CloseMenuItem", rt::BoundMenuHandler(self, &W::CloseMenuItem_Action));
     window.AddMenuHandler("AboutMenuItem", rt::BoundMenuHandler(self, &W::AboutMenuItem_Action));
@@ -325,10 +358,14 @@ void ControlWnd::Event_EnableMenuItems() {
 }
 
 // Becoming active, the calculator window puts the About window away.
-void ControlWnd::Event_Activate() { rt::Deref(::AboutWnd()).Hide(); }
+void ControlWnd::Event_Activate() {
+    rt::Deref(::AboutWnd()).Hide();
+}
 
 // Closing the calculator window ends the program.
-void ControlWnd::Event_Close() { rt::Quit(0); }
+void ControlWnd::Event_Close() {
+    rt::Quit(0);
+}
 
 bool ControlWnd::DescriptionMenuItem_Action() {
     rt::Deref(::DescriptionWnd()).Show();
@@ -351,6 +388,10 @@ bool ControlWnd::AboutMenuItem_Action() {
 }
 
 // The focused text control copies its own selection before this handler is asked.
-bool ControlWnd::EditCopy_Action() { return true; }
+bool ControlWnd::EditCopy_Action() {
+    return true;
+}
 
-std::shared_ptr<class ControlWnd> ControlWnd() { return rt::ImplicitWindow<class ControlWnd>(); }
+std::shared_ptr<class ControlWnd> ControlWnd() {
+    return rt::ImplicitWindow<class ControlWnd>();
+}

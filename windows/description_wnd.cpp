@@ -1,9 +1,7 @@
 #include "windows/description_wnd.h"
 
-#include "app/menu.h"
 #include "framework/picture.h"
 #include "framework/text_functions.h"
-#include "framework/set_properties.h"
 #include "windows/control_wnd.h"
 
 #include <algorithm>
@@ -28,7 +26,8 @@ const std::string& DescriptionWnd::HelpText() {
 const std::vector<Row>& DescriptionWnd::ControlTable() {
     using W = class DescriptionWnd;
     static const std::vector<Row> rows = {
-        {"DescribeFld2", K::TextArea,
+        {"DescribeFld2",
+         K::TextArea,
          {{"Index", std::int64_t{-2147483648LL}},
           {"Left", -1},
           {"Top", -1},
@@ -110,35 +109,22 @@ const rt::ClassDescription& DescriptionWnd::ClassInfo() {
 }
 
 void DescriptionWnd::Layout() {
-    SetMenuBar(::Menu());
-    rt::SetProperties(*this, {{"Width", 450},
-                              {"Height", 500},
-                              {"MinimumWidth", 64},
-                              {"MinimumHeight", 64},
-                              {"MaximumWidth", 32000},
-                              {"MaximumHeight", 32000},
-                              {"Type", 0},
-                              {"Title", "Description"},
-                              {"HasCloseButton", true},
-                              {"HasMaximizeButton", false},
-                              {"HasMinimizeButton", true},
-                              {"HasFullScreenButton", false},
-                              {"Resizeable", true},
-                              {"Composite", false},
-                              {"MacProcID", 0},
-                              {"FullScreen", false},
-                              {"DefaultLocation", 0},
-                              {"Visible", true},
-                              {"HasBackgroundColor", false},
-                              {"BackgroundColor", kWhite},
-                              {"MenuBarVisible", true},
-                              {"LiveResize", false}});
+    LayOut({.width = 450,
+            .height = 500,
+            .title = "Description",
+            .hasCloseButton = true,
+            .hasMinimizeButton = true,
+            .resizeable = true,
+            .hasBackgroundColor = false});
 }
 
-void DescriptionWnd::CreateControls() { CreateControls0(); }
+void DescriptionWnd::CreateControls() {
+    CreateControls0();
+}
 
 void DescriptionWnd::CreateControls0() {
-    rt::CreateControlsFromTable(*this, ControlTable(), [](rt::ControlClass) { return rt::PropertyList{}; });
+    rt::CreateControlsFromTable(*this, ControlTable(),
+                                [](rt::ControlClass) { return rt::PropertyList{}; });
 }
 
 std::shared_ptr<rt::TextArea> DescriptionWnd::DescribeFld2() const {
@@ -155,7 +141,8 @@ void DescriptionWnd::DescribeFld2_Open(rt::TextArea&) {
 void DescriptionWnd::AddMenuHandlers(rt::Window& window) {
     auto& self = dynamic_cast<class DescriptionWnd&>(window);
     using W = class DescriptionWnd;
-    window.AddMenuHandler("ControlMenuItem", rt::BoundMenuHandler(self, &W::ControlMenuItem_Action));
+    window.AddMenuHandler("ControlMenuItem",
+                          rt::BoundMenuHandler(self, &W::ControlMenuItem_Action));
     window.AddMenuHandler("CloseMenuItem", rt::BoundMenuHandler(self, &W::CloseMenuItem_Action));
 }
 

@@ -9,8 +9,27 @@
 #include <string>
 #include <vector>
 
+// A window's own property list, in the order it is applied; what the three windows leave at
+// the neutral value is not spelled out again.
+struct WindowFrame {
+    int width = 0;
+    int height = 0;
+    int maximumWidth = 32000;
+    int maximumHeight = 32000;
+    int type = 0;
+    const char* title = "";
+    bool hasCloseButton = false;
+    bool hasMaximizeButton = false;
+    bool hasMinimizeButton = false;
+    bool resizeable = false;
+    bool hasBackgroundColor = true;
+};
+
 class MenuWindow : public rt::Window {
 public:
+    // Installs the one shared menu bar, then applies the window's property list.
+    void LayOut(const WindowFrame& frame);
+
     std::shared_ptr<rt::MenuItem> WindowMenu() const;
     std::shared_ptr<rt::MenuItem> DescriptionMenuItem() const;
     std::shared_ptr<rt::MenuItem> AboutMenuItem() const;

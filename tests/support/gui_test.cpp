@@ -35,7 +35,9 @@ std::string GuiTest::TakeMessage() {
     return text;
 }
 
-void GuiTest::ExpectMessage(const std::string& text) { EXPECT_EQ(TakeMessage(), text); }
+void GuiTest::ExpectMessage(const std::string& text) {
+    EXPECT_EQ(TakeMessage(), text);
+}
 
 void GuiTest::ExpectNoMessage() {
     for (const auto& message : messages_)
@@ -56,7 +58,9 @@ void GuiTest::Press(QWidget* widget, int key, const QString& text,
     QApplication::sendEvent(widget, &release);
 }
 
-void GuiTest::Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+void GuiTest::Click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
 
 void GuiTest::Settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
