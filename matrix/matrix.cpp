@@ -6,6 +6,7 @@
 #include <cmath>
 #include <new>
 #include <string_view>
+#include <utility>
 
 namespace {
 

@@ -61,6 +61,7 @@ std::vector<double> MatrixReader::Read(std::string_view text) const {
     std::int64_t row = 0;
     std::size_t at = 0;
     while (at < text.size()) {
+        const std::size_t lineStart = at;
         std::int64_t items = 0;
         while (at < text.size() && !IsLineEnd(text[at])) {
             if (const std::size_t separator = SeparatorLength(text, at); separator > 0) {
@@ -69,10 +70,7 @@ std::vector<double> MatrixReader::Read(std::string_view text) const {
             }
             const std::size_t end = EndOfItem(text, at);
             if (items == 0 && ++row > rows_) {
-                const std::size_t lineEnd = text.find_first_of("\r\n", end);
-                RaiseRowCount(
-                    row + (lineEnd == std::string_view::npos ? 0 : CountRows(text, lineEnd)),
-                    false);
+                RaiseRowCount(rows_ + CountRows(text, lineStart));
             }
             AddItem(text.substr(at, end - at), row, ++items, values);
             at = end;
@@ -85,7 +83,7 @@ std::vector<double> MatrixReader::Read(std::string_view text) const {
         ++at;
     }
     if (row != rows_) {
-        RaiseRowCount(row, row == 0);
+        RaiseRowCount(row);
     }
     return values;
 }
@@ -115,8 +113,8 @@ void MatrixReader::AddItem(std::string_view item, std::int64_t row, std::int64_t
     }
 }
 
-void MatrixReader::RaiseRowCount(std::int64_t rowsFound, bool onlyBlanks) const {
+void MatrixReader::RaiseRowCount(std::int64_t rowsFound) const {
     throw BadEntryNumberException("A " + size_ + " matrix was expected, but the text holds " +
                                   Counted(rowsFound, "row") +
-                                  (onlyBlanks ? ": it has only blanks and line ends." : "."));
+                                  (rowsFound == 0 ? ": it has only blanks and line ends." : "."));
 }

@@ -17,7 +17,7 @@ public:
 private:
     void AddItem(std::string_view item, std::int64_t row, std::int64_t itemNumber,
                  std::vector<double>& values) const;
-    [[noreturn]] void RaiseRowCount(std::int64_t rowsFound, bool onlyBlanks) const;
+    [[noreturn]] void RaiseRowCount(std::int64_t rowsFound) const;
 
     std::int64_t rows_;
     std::int64_t columns_;

@@ -135,11 +135,15 @@ bool IsNegativeSign(std::string_view sign) {
 }
 
 std::string_view TakeDigits(std::string_view& text) {
-    const auto end =
-        std::find_if(text.begin(), text.end(), [](char c) { return c < '0' || c > '9'; });
-    const std::string_view digits = text.substr(0, static_cast<std::size_t>(end - text.begin()));
-    text.remove_prefix(digits.size());
-    return digits;
+    const char* const first = text.data();
+    const char* const last = first + text.size();
+    const char* end = first;
+    while (end != last && *end >= '0' && *end <= '9') {
+        ++end;
+    }
+    const auto length = static_cast<std::size_t>(end - first);
+    text.remove_prefix(length);
+    return {first, length};
 }
 
 // The power of ten of the leading digit, to tell an overflow from an underflow; the mantissa
@@ -222,9 +226,9 @@ std::string Quote(std::string_view item) {
     for (int shown = 0; at < item.size() && shown < kQuotedCharacters; ++shown) {
         const Character c = Decode(item, at);
         if (!c.valid) {
-            quoted += "<" + ByteText(c.code) + ">";
+            quoted.append("<").append(ByteText(c.code)).append(">");
         } else if (IsInvisible(c.code)) {
-            quoted += "<" + CodeText(c.code) + ">";
+            quoted.append("<").append(CodeText(c.code)).append(">");
         } else {
             quoted += item.substr(at, c.length);
         }
