@@ -6,6 +6,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cxxabi.h>
+#include <memory>
 
 #include <typeinfo>
 
@@ -20,6 +23,14 @@ ExceptionHelper& Helper() {
 
 void CallStdFunction(void* argument) {
     (*static_cast<const std::function<void()>*>(argument))();
+}
+
+// The report names a class as the code spells it ("std::runtime_error"), not as it is mangled.
+std::string ClassNameOf(const std::exception& e) {
+    int status = 0;
+    const std::unique_ptr<char, void (*)(void*)> name(
+        abi::__cxa_demangle(typeid(e).name(), nullptr, nullptr, &status), std::free);
+    return status == 0 && name ? std::string(name.get()) : std::string(typeid(e).name());
 }
 
 } // namespace
@@ -56,7 +67,7 @@ std::string DescribeError(const std::exception_ptr& error) {
     } catch (const RuntimeException& e) {
         return std::string(e.what()) + "\r\r(" + e.ClassName() + ")";
     } catch (const std::exception& e) {
-        return std::string(e.what()) + "\r\r(" + typeid(e).name() + ")";
+        return std::string(e.what()) + "\r\r(" + ClassNameOf(e) + ")";
     } catch (...) {
         return "An unknown error occurred.";
     }

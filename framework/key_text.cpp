@@ -3,39 +3,37 @@
 #include "framework/text_functions.h"
 
 #include <QKeyEvent>
+#include <utility>
 
 namespace rt {
 
+namespace {
+
+// Keys without a character of their own, as the codes their key text carries.
+constexpr std::pair<int, int> kEditingKeys[] = {
+    {Qt::Key_Home, 1},    {Qt::Key_End, 4},     {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9},
+    {Qt::Key_Backtab, 9}, {Qt::Key_PageUp, 11}, {Qt::Key_PageDown, 12}, {Qt::Key_Return, 13},
+    {Qt::Key_Enter, 13},  {Qt::Key_Escape, 27}, {Qt::Key_Left, 28},     {Qt::Key_Right, 29},
+    {Qt::Key_Up, 30},     {Qt::Key_Down, 31},   {Qt::Key_Delete, 127}};
+
+bool IsModifier(int key) {
+    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Meta ||
+           key == Qt::Key_Alt || key == Qt::Key_AltGr || key == Qt::Key_CapsLock ||
+           key == Qt::Key_NumLock || key == Qt::Key_Super_L || key == Qt::Key_Super_R;
+}
+
+} // namespace
+
 std::optional<std::string> KeyText(const QKeyEvent& event) {
-    if (event.modifiers() & Qt::ControlModifier)
+    if ((event.modifiers() & Qt::ControlModifier) || IsModifier(event.key()))
         return std::nullopt;
-    switch (event.key()) {
-    case Qt::Key_Backspace:
-        return Chr(8);
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return Chr(9);
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return Chr(13);
-    case Qt::Key_Escape:
-        return Chr(27);
-    case Qt::Key_Left:
-        return Chr(28);
-    case Qt::Key_Right:
-        return Chr(29);
-    case Qt::Key_Up:
-        return Chr(30);
-    case Qt::Key_Down:
-        return Chr(31);
-    case Qt::Key_Delete:
-        return Chr(127);
-    default:
-        break;
-    }
+    for (const auto& [key, code] : kEditingKeys)
+        if (event.key() == key)
+            return Chr(code);
     const QString text = event.text();
+    // A key with no character (a function key, say) still is a key press: its text is empty.
     if (text.isEmpty() || text.at(0).category() == QChar::Other_Control)
-        return std::nullopt;
+        return std::string();
     return text.toStdString();
 }
 

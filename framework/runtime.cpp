@@ -8,6 +8,7 @@
 #include "framework/window.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <memory>
 
 namespace rt {
@@ -78,8 +79,12 @@ void RunFrameworkInitialization(void (*lateStartup)()) {
 
 void RuntimeRun() {
     RequireMainThread();
-    // A start-up that failed before any window opened has nothing for the user to work with.
-    if (State().quitCalled || (State().startupFailed && OpenWindows().empty()))
+    // A start-up that failed before any window was shown has nothing for the user to work with,
+    // even when it left a window held whose set-up failed before it could show itself.
+    const auto open = OpenWindows();
+    const bool anyShown =
+        std::any_of(open.begin(), open.end(), [](const auto& window) { return window->Visible(); });
+    if (State().quitCalled || (State().startupFailed && !anyShown))
         return;
     State().phase = Phase::Running;
     QApplication::exec();

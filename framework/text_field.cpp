@@ -6,14 +6,44 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QValidator>
+#include <limits>
 
 namespace rt {
 
 namespace {
 
+// The character limit holds for what the user types or pastes, not for the program's own texts
+// (QLineEdit's maxLength would cut those too); a longer text can still be shortened.
+class TypingLimit : public QValidator {
+public:
+    using QValidator::QValidator;
+    void SetLimit(qsizetype limit) { limit_ = limit; }
+    void SetProgrammatic(bool programmatic) { programmatic_ = programmatic; }
+    State validate(QString& input, int&) const override {
+        if (!programmatic_ && input.size() > limit_ && input.size() > accepted_)
+            return Invalid;
+        accepted_ = input.size();
+        return Acceptable;
+    }
+
+private:
+    qsizetype limit_ = std::numeric_limits<qsizetype>::max();
+    mutable qsizetype accepted_ = 0;
+    bool programmatic_ = false;
+};
+
 class LineEdit : public QLineEdit {
 public:
-    LineEdit(QWidget* parent, TextField& owner) : QLineEdit(parent), owner_(owner) {}
+    LineEdit(QWidget* parent, TextField& owner) : QLineEdit(parent), owner_(owner), limit_(this) {
+        setValidator(&limit_);
+    }
+    void SetLimit(qsizetype limit) { limit_.SetLimit(limit); }
+    void SetWholeText(const QString& text) {
+        limit_.SetProgrammatic(true);
+        setText(text);
+        limit_.SetProgrammatic(false);
+    }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override {
@@ -37,10 +67,11 @@ protected:
 
 private:
     TextField& owner_;
+    TypingLimit limit_;
 };
 
-QLineEdit& Edit(QWidget& w) {
-    return static_cast<QLineEdit&>(w);
+LineEdit& Edit(QWidget& w) {
+    return static_cast<LineEdit&>(w);
 }
 
 } // namespace
@@ -54,16 +85,16 @@ std::string TextField::Text() const {
 }
 
 void TextField::SetText(const std::string& text) {
-    Edit(RequireWidget()).setText(ToQt(text));
+    Edit(RequireWidget()).SetWholeText(ToQt(text));
 }
 
 bool TextField::ApplyProperty(const std::string& name, const Value& value) {
-    QLineEdit& e = Edit(RequireWidget());
+    LineEdit& e = Edit(RequireWidget());
     if (name == "Value" || name == "Text") {
-        e.setText(ToQt(AsText(value)));
+        e.SetWholeText(ToQt(AsText(value)));
     } else if (name == "MaximumCharactersAllowed") {
         const auto max = AsInteger(value);
-        e.setMaxLength(max > 0 ? static_cast<int>(max) : 32767);
+        e.SetLimit(max > 0 ? max : std::numeric_limits<qsizetype>::max());
     } else if (name == "ReadOnly") {
         e.setReadOnly(AsBool(value));
     } else if (name == "Password") {

@@ -1,8 +1,10 @@
 #include "framework/text_functions.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <limits>
 
 namespace rt {
 
@@ -34,6 +36,26 @@ std::size_t DecodeOne(const std::string& s, std::size_t i, std::uint32_t& code) 
         code = (code << 6) | (b & 0x3F);
     }
     return len;
+}
+
+// The power of ten of the first significant digit of an unsigned number ("0.05e3" gives 1); the
+// exponent alone does not tell, as in "0.5e999" or a thousand digits before "e-300".
+long long DecimalMagnitude(const std::string& number) {
+    const std::size_t e = std::min(number.find_first_of("eE"), number.size());
+    long long exponent = 0;
+    if (e < number.size()) {
+        const char* first = number.data() + e + 1;
+        const char* last = number.data() + number.size();
+        if (first != last && *first == '+')
+            ++first;
+        if (std::from_chars(first, last, exponent).ec == std::errc::result_out_of_range)
+            exponent = *first == '-' ? std::numeric_limits<long long>::min() / 2
+                                     : std::numeric_limits<long long>::max() / 2;
+    }
+    const std::size_t point = std::min(number.find('.'), e);
+    const std::size_t lead = number.find_first_not_of("0.");
+    return exponent + (lead < point ? static_cast<long long>(point - lead) - 1
+                                    : -static_cast<long long>(lead - point));
 }
 
 } // namespace
@@ -77,13 +99,9 @@ double Val(const std::string& text) {
         number = "0" + number;
     double value = 0.0;
     const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
-        // from_chars leaves the value alone out of range: tell overflow from underflow ourselves.
-        const auto e = number.find_first_of("eE");
-        const bool tinyExponent = e != std::string::npos && number.compare(e + 1, 1, "-") == 0;
-        const bool wholePartZero = number.find_first_not_of("0.") >= number.find_first_of(".eE");
-        value = tinyExponent || wholePartZero ? 0.0 : HUGE_VAL;
-    }
+    // from_chars leaves the value alone out of range: tell overflow from underflow ourselves.
+    if (result.ec == std::errc::result_out_of_range)
+        value = DecimalMagnitude(number) > 0 ? HUGE_VAL : 0.0;
     return negative ? -value : value;
 }
 

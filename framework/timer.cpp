@@ -13,6 +13,8 @@ struct Timer::Impl {
 };
 
 Timer::Timer(std::weak_ptr<Window> window) : Control(std::move(window)), d_(new Impl) {
+    // Qt's default coarse timers may fire up to 5% early or late; a Period is kept to the ms.
+    d_->timer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&d_->timer, &QTimer::timeout, &d_->timer, [this] {
         // A one-shot timer is spent before its handler runs, so the handler sees it stopped.
         if (d_->runMode == 1)
