@@ -1,5 +1,6 @@
 #include "framework/exception_handling.h"
 
+#include "framework/application.h"
 #include "framework/msg_box.h"
 #include "framework/runtime.h"
 #include "framework/runtime_exception.h"
@@ -33,6 +34,21 @@ std::string ClassNameOf(const std::exception& e) {
     return status == 0 && name ? std::string(name.get()) : std::string(typeid(e).name());
 }
 
+// An application class that binds UnhandledException sees the error first; True settles it.
+bool ApplicationHandles(const std::exception_ptr& error) {
+    const auto app = GetAppObject();
+    const EventBinding* binding = app ? app->Describe().FindEvent("UnhandledException") : nullptr;
+    if (binding == nullptr)
+        return false;
+    try {
+        EventArgs args;
+        args.key = DescribeError(error);
+        return binding->invoke(*app, args);
+    } catch (...) {
+        return false;
+    }
+}
+
 } // namespace
 
 std::exception_ptr CallFunctionWithExceptionHandling(void (*function)(void*), void* argument) {
@@ -57,7 +73,8 @@ bool Dispatch(const std::function<void()>& code) {
     }
     if (!error)
         return true;
-    UnhandledException(error);
+    if (!ApplicationHandles(error))
+        UnhandledException(error);
     return false;
 }
 

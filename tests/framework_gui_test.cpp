@@ -1,5 +1,6 @@
 #include "tests/support/gui_test.h"
 
+#include "framework/application.h"
 #include "framework/date.h"
 #include "framework/exception_handling.h"
 #include "framework/label.h"
@@ -298,6 +299,38 @@ const ErrorCase kErrors[] = {
 
 INSTANTIATE_TEST_SUITE_P(Errors, DefaultReportTest, ::testing::ValuesIn(kErrors),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// An application class of its own that answers UnhandledException, True or False as told.
+class ErrorHandlingApp : public rt::Application {
+public:
+    static const rt::ClassDescription& ClassInfo() {
+        return rt::ObtainClass("ErrorHandlingApp", [] {
+            rt::ClassDescription d;
+            d.fullName = "ErrorHandlingApp";
+            d.base = &rt::Application::ClassInfo();
+            d.events = {rt::BindEvent("UnhandledException", &ErrorHandlingApp::OnError)};
+            return d;
+        });
+    }
+    const rt::ClassDescription& Describe() const override { return ClassInfo(); }
+    bool OnError(const std::string& description) {
+        seen = description;
+        return settles;
+    }
+    bool settles = true;
+    std::string seen;
+};
+
+TEST_F(FrameworkTest, AnApplicationThatHandlesUnhandledErrorsSeesThemFirst) {
+    auto app = std::make_shared<ErrorHandlingApp>();
+    rt::RuntimeRegisterAppObject(app);
+    EXPECT_FALSE(rt::Dispatch([] { throw rt::NilObjectException("settled by the application"); }));
+    EXPECT_NE(app->seen.find("settled by the application"), std::string::npos);
+
+    app->settles = false;
+    EXPECT_FALSE(rt::Dispatch([] { throw rt::NilObjectException("left to the report"); }));
+    EXPECT_NE(TakeMessage().find("left to the report"), std::string::npos);
+}
 
 TEST_F(FrameworkTest, CastKeepsNilAndRefusesAWrongClass) {
     EXPECT_EQ(rt::Cast<rt::TextArea>(window->ControlByName("NoSuchControl")), nullptr);
