@@ -46,15 +46,15 @@ const rt::ClassDescription& Menu::ClassInfo() {
     return rt::ObtainClass("Menu.Menu", [] {
         rt::ClassDescription d;
         d.fullName = "Menu.Menu";
-        std::vector<rt::MethodInfo> own = {{"Untitled0", "()", {}},
-                                           {"Untitled1", "()", {}},
-                                           {"Untitled2", "()", {}},
-                                           {"Untitled3", "()", {}}};
-        d.virtualOperations = {"Constructor"};
-        for (const auto& m : own)
-            d.virtualOperations.push_back(m.name);
-        d.methods = own;
-        d.methods.insert(d.methods.begin(), {"Constructor", "()", {}});
+        d.base = &rt::MenuBar::ClassInfo();
+        const std::vector<rt::MethodInfo> own = {{"Untitled0", "()", {}},
+                                                 {"Untitled1", "()", {}},
+                                                 {"Untitled2", "()", {}},
+                                                 {"Untitled3", "()", {}}};
+        // The bar's own Constructor takes the base's slot; the builders follow.
+        d.virtualOperations = rt::VirtualOperations(*d.base, own);
+        d.methods = d.base->methods;
+        d.methods.insert(d.methods.end(), own.begin(), own.end());
         return d;
     });
 }

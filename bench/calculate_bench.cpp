@@ -3,6 +3,8 @@
 #include "framework/platform_hooks.h"
 #include "windows/control_wnd.h"
 
+#include "bench/loadings_text.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -15,25 +17,6 @@
 
 namespace {
 
-constexpr int kVariables = 99;
-constexpr int kFactors = 10;
-
-// Three-decimal loadings as a statistics package prints them, tab separated, one row a line.
-std::string Text(int rows, int columns) {
-    std::mt19937 random(11);
-    std::uniform_real_distribution<double> loading(-0.99, 0.99);
-    std::string text;
-    char number[16];
-    for (int row = 0; row < rows; ++row) {
-        for (int column = 0; column < columns; ++column) {
-            std::snprintf(number, sizeof number, "%.3f", loading(random));
-            text += number;
-            text += column + 1 < columns ? "\t" : "\r";
-        }
-    }
-    return text;
-}
-
 void CalculatePress(benchmark::State& state) {
     int messages = 0;
     rt::Hooks().msgBox = [&messages](const std::string&) { ++messages; };
@@ -41,8 +24,8 @@ void CalculatePress(benchmark::State& state) {
     auto window = ::ControlWnd();
     window->Nvariables()->SetText(std::to_string(kVariables));
     window->Nfactors()->SetText(std::to_string(kFactors));
-    window->PmatrixFld()->SetText(Text(kVariables, kFactors));
-    window->FmatrixFld()->SetText(Text(kFactors, kFactors));
+    window->PmatrixFld()->SetText(LoadingsText(kVariables, kFactors, "\r"));
+    window->FmatrixFld()->SetText(LoadingsText(kFactors, kFactors, "\r"));
     QWidget* button = window->CalculateBtn()->Widget();
     for (auto _ : state)
         QTest::mouseClick(button, Qt::LeftButton);

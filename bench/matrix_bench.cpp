@@ -1,6 +1,8 @@
 // The sizes of a large pasted analysis: 99 variables on 10 factors.
 #include "matrix/matrix.h"
 
+#include "bench/loadings_text.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -9,27 +11,8 @@
 
 namespace {
 
-constexpr int kVariables = 99;
-constexpr int kFactors = 10;
-
-// Three-decimal loadings as they are pasted from a statistics package, tab separated, CR LF.
-std::string Text(int rows, int columns) {
-    std::mt19937 random(7);
-    std::uniform_real_distribution<double> loading(-0.99, 0.99);
-    std::string text;
-    char number[16];
-    for (int row = 0; row < rows; ++row) {
-        for (int column = 0; column < columns; ++column) {
-            std::snprintf(number, sizeof number, "%.3f", loading(random));
-            text += number;
-            text += column + 1 < columns ? "\t" : "\r\n";
-        }
-    }
-    return text;
-}
-
 void ReadPattern(benchmark::State& state) {
-    const std::string text = Text(kVariables, kFactors);
+    const std::string text = LoadingsText(kVariables, kFactors);
     for (auto _ : state) {
         benchmark::DoNotOptimize(Matrix(kVariables, kFactors, text));
     }
@@ -38,7 +21,7 @@ void ReadPattern(benchmark::State& state) {
 BENCHMARK(ReadPattern)->Unit(benchmark::kMicrosecond);
 
 void ReadCorrelations(benchmark::State& state) {
-    const std::string text = Text(kFactors, kFactors);
+    const std::string text = LoadingsText(kFactors, kFactors);
     for (auto _ : state) {
         benchmark::DoNotOptimize(Matrix(kFactors, kFactors, text));
     }
@@ -46,8 +29,8 @@ void ReadCorrelations(benchmark::State& state) {
 BENCHMARK(ReadCorrelations)->Unit(benchmark::kMicrosecond);
 
 void Product(benchmark::State& state) {
-    const Matrix pattern(kVariables, kFactors, Text(kVariables, kFactors));
-    const Matrix correlations(kFactors, kFactors, Text(kFactors, kFactors));
+    const Matrix pattern(kVariables, kFactors, LoadingsText(kVariables, kFactors));
+    const Matrix correlations(kFactors, kFactors, LoadingsText(kFactors, kFactors));
     for (auto _ : state) {
         benchmark::DoNotOptimize(pattern * correlations);
     }
@@ -55,8 +38,8 @@ void Product(benchmark::State& state) {
 BENCHMARK(Product)->Unit(benchmark::kMicrosecond);
 
 void Str(benchmark::State& state) {
-    const Matrix structure = Matrix(kVariables, kFactors, Text(kVariables, kFactors)) *
-                             Matrix(kFactors, kFactors, Text(kFactors, kFactors));
+    const Matrix structure = Matrix(kVariables, kFactors, LoadingsText(kVariables, kFactors)) *
+                             Matrix(kFactors, kFactors, LoadingsText(kFactors, kFactors));
     for (auto _ : state) {
         benchmark::DoNotOptimize(structure.Str());
     }

@@ -73,6 +73,17 @@ std::shared_ptr<MenuItem> MenuItem::Lookup(const std::string& name) const {
     return nullptr;
 }
 
+const ClassDescription& MenuBar::ClassInfo() {
+    return ObtainClass("MenuBar", [] {
+        ClassDescription d;
+        d.fullName = "MenuBar";
+        d.virtualOperations = {"AddMenu", "Child", "Constructor", "Count", "Item", "Lookup"};
+        for (const auto& name : d.virtualOperations)
+            d.methods.push_back({name, "()", {}});
+        return d;
+    });
+}
+
 bool QuitMenuItem::OwnAction() {
     Quit(0);
     return true;

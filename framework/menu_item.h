@@ -1,6 +1,7 @@
 #pragma once
 // One model of the menus, shared by every window that installs the bar; each window shows it
 // through a menu bar view of its own, so only the items' enabled states ever change.
+#include "framework/class_description.h"
 #include "framework/object.h"
 
 #include <memory>
@@ -62,6 +63,7 @@ private:
 class MenuBar : public MenuItem {
 public:
     std::string ClassName() const override { return "MenuBar"; }
+    static const ClassDescription& ClassInfo();
 };
 
 // A menu item whose class answers its command by quitting the program.

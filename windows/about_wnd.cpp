@@ -86,28 +86,13 @@ const std::vector<Row>& AboutWnd::ControlTable() {
 const rt::ClassDescription& AboutWnd::ClassInfo() {
     return rt::ObtainClass("AboutWnd.AboutWnd", [] {
         using W = class AboutWnd;
-        rt::ClassDescription d;
-        d.fullName = "AboutWnd.AboutWnd";
-        d.base = &rt::Window::ClassInfo();
-        std::vector<rt::MethodInfo> own = {{"Layout", "()", {}},
-                                           {"CreateControls", "()", {}},
-                                           {"CreateControls0", "()", {"Hidden"}}};
-        for (const auto& row : ControlTable())
-            own.push_back({row.name, "() as " + rt::ClassNameOf(row.kind), {}});
-        own.push_back({"Timer1_Action", "( Timer )", {}});
-        for (auto& m : MenuItemAccessorMethods())
-            own.push_back(m);
-        own.push_back({"Event_KeyDown", "( String ) as Boolean", {}});
-        own.push_back({"Event_MouseDown", "( Integer, Integer ) as Boolean", {}});
-        d.virtualOperations = rt::VirtualOperations(*d.base, own);
-        d.methods = d.base->methods;
-        d.methods.insert(d.methods.end(), own.begin(), own.end());
-        d.methods.push_back(IsEventImplementedMethod());
-        d.events = {rt::BindEvent("CreateControls", &W::CreateControls),
-                    rt::BindEvent("KeyDown", &W::Event_KeyDown),
-                    rt::BindEvent("Layout", &W::Layout),
-                    rt::BindEvent("MouseDown", &W::Event_MouseDown)};
-        return d;
+        return MenuWindow::DescribeClass<W>(
+            "AboutWnd.AboutWnd", ControlTable(),
+            {{"Event_KeyDown", "( String ) as Boolean", {}},
+             {"Event_MouseDown", "( Integer, Integer ) as Boolean", {}}},
+            {rt::BindEvent("CreateControls", &W::CreateControls),
+             rt::BindEvent("KeyDown", &W::Event_KeyDown), rt::BindEvent("Layout", &W::Layout),
+             rt::BindEvent("MouseDown", &W::Event_MouseDown)});
     });
 }
 

@@ -174,41 +174,23 @@ const std::vector<Row>& ControlWnd::ControlTable() {
 const rt::ClassDescription& ControlWnd::ClassInfo() {
     return rt::ObtainClass("ControlWnd.ControlWnd", [] {
         using W = class ControlWnd;
-        rt::ClassDescription d;
-        d.fullName = "ControlWnd.ControlWnd";
-        d.base = &rt::Window::ClassInfo();
-        std::vector<rt::MethodInfo> own = {{"Layout", "()", {}},
-                                           {"CreateControls", "()", {}},
-                                           {"CreateControls0", "()", {"Hidden"}}};
-        for (const auto& row : ControlTable())
-            own.push_back({row.name, "() as " + rt::ClassNameOf(row.kind), {}});
-        for (const auto& row : ControlTable())
-            if (row.event.bind)
-                own.push_back({row.name + "_" + row.event.event, row.event.signature, {}});
-        for (auto& m : MenuItemAccessorMethods())
-            own.push_back(m);
-        const std::vector<rt::MethodInfo> rest = {
-            {"AddMenuHandlers", "( Window )", {}},
-            {"Event_Close", "()", {}},
-            {"Event_Activate", "()", {}},
-            {"Event_EnableMenuItems", "()", {}},
-            {"DescriptionMenuItem_Action", "() as Boolean", {}},
-            {"FileQuit_Action", "() as Boolean", {}},
-            {"CloseMenuItem_Action", "() as Boolean", {}},
-            {"AboutMenuItem_Action", "() as Boolean", {}},
-            {"EditCopy_Action", "() as Boolean", {}}};
-        own.insert(own.end(), rest.begin(), rest.end());
-        d.virtualOperations = rt::VirtualOperations(*d.base, own);
-        d.methods = d.base->methods;
-        d.methods.insert(d.methods.end(), own.begin(), own.end());
-        d.methods.push_back(IsEventImplementedMethod());
-        d.events = {rt::BindEvent("Activate", &W::Event_Activate),
-                    rt::BindEvent("AddMenuHandlers", &W::AddMenuHandlers),
-                    rt::BindEvent("Close", &W::Event_Close),
-                    rt::BindEvent("CreateControls", &W::CreateControls),
-                    rt::BindEvent("EnableMenuItems", &W::Event_EnableMenuItems),
-                    rt::BindEvent("Layout", &W::Layout)};
-        return d;
+        return MenuWindow::DescribeClass<W>(
+            "ControlWnd.ControlWnd", ControlTable(),
+            {{"AddMenuHandlers", "( Window )", {}},
+             {"Event_Close", "()", {}},
+             {"Event_Activate", "()", {}},
+             {"Event_EnableMenuItems", "()", {}},
+             {"DescriptionMenuItem_Action", "() as Boolean", {}},
+             {"FileQuit_Action", "() as Boolean", {}},
+             {"CloseMenuItem_Action", "() as Boolean", {}},
+             {"AboutMenuItem_Action", "() as Boolean", {}},
+             {"EditCopy_Action", "() as Boolean", {}}},
+            {rt::BindEvent("Activate", &W::Event_Activate),
+             rt::BindEvent("AddMenuHandlers", &W::AddMenuHandlers),
+             rt::BindEvent("Close", &W::Event_Close),
+             rt::BindEvent("CreateControls", &W::CreateControls),
+             rt::BindEvent("EnableMenuItems", &W::Event_EnableMenuItems),
+             rt::BindEvent("Layout", &W::Layout)});
     });
 }
 

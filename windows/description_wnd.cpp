@@ -82,29 +82,16 @@ const std::vector<Row>& DescriptionWnd::ControlTable() {
 const rt::ClassDescription& DescriptionWnd::ClassInfo() {
     return rt::ObtainClass("DescriptionWnd.DescriptionWnd", [] {
         using W = class DescriptionWnd;
-        rt::ClassDescription d;
-        d.fullName = "DescriptionWnd.DescriptionWnd";
-        d.base = &rt::Window::ClassInfo();
-        std::vector<rt::MethodInfo> own = {{"Layout", "()", {}},
-                                           {"CreateControls", "()", {}},
-                                           {"CreateControls0", "()", {"Hidden"}},
-                                           {"DescribeFld2", "() as TextArea", {}},
-                                           {"DescribeFld2_Open", "( TextArea )", {}}};
-        for (auto& m : MenuItemAccessorMethods())
-            own.push_back(m);
-        own.push_back({"AddMenuHandlers", "( Window )", {}});
-        own.push_back({"Event_EnableMenuItems", "()", {}});
-        own.push_back({"ControlMenuItem_Action", "() as Boolean", {}});
-        own.push_back({"CloseMenuItem_Action", "() as Boolean", {}});
-        d.virtualOperations = rt::VirtualOperations(*d.base, own);
-        d.methods = d.base->methods;
-        d.methods.insert(d.methods.end(), own.begin(), own.end());
-        d.methods.push_back(IsEventImplementedMethod());
-        d.events = {rt::BindEvent("AddMenuHandlers", &W::AddMenuHandlers),
-                    rt::BindEvent("CreateControls", &W::CreateControls),
-                    rt::BindEvent("EnableMenuItems", &W::Event_EnableMenuItems),
-                    rt::BindEvent("Layout", &W::Layout)};
-        return d;
+        return MenuWindow::DescribeClass<W>(
+            "DescriptionWnd.DescriptionWnd", ControlTable(),
+            {{"AddMenuHandlers", "( Window )", {}},
+             {"Event_EnableMenuItems", "()", {}},
+             {"ControlMenuItem_Action", "() as Boolean", {}},
+             {"CloseMenuItem_Action", "() as Boolean", {}}},
+            {rt::BindEvent("AddMenuHandlers", &W::AddMenuHandlers),
+             rt::BindEvent("CreateControls", &W::CreateControls),
+             rt::BindEvent("EnableMenuItems", &W::Event_EnableMenuItems),
+             rt::BindEvent("Layout", &W::Layout)});
     });
 }
 

@@ -101,6 +101,24 @@ std::vector<rt::MethodInfo> MenuWindow::MenuItemAccessorMethods() {
     return methods;
 }
 
+rt::ClassDescription MenuWindow::Finish(const std::string& fullName,
+                                        std::vector<rt::MethodInfo> own,
+                                        const std::vector<rt::MethodInfo>& rest,
+                                        std::vector<rt::EventBinding> events) {
+    rt::ClassDescription d;
+    d.fullName = fullName;
+    d.base = &rt::Window::ClassInfo();
+    for (auto& m : MenuItemAccessorMethods())
+        own.push_back(std::move(m));
+    own.insert(own.end(), rest.begin(), rest.end());
+    d.virtualOperations = rt::VirtualOperations(*d.base, own);
+    d.methods = d.base->methods;
+    d.methods.insert(d.methods.end(), own.begin(), own.end());
+    d.methods.push_back(IsEventImplementedMethod());
+    d.events = std::move(events);
+    return d;
+}
+
 rt::MethodInfo MenuWindow::IsEventImplementedMethod() {
     return {"IsEventImplemented", "( String ) as Boolean", {}};
 }

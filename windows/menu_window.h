@@ -2,6 +2,7 @@
 // What the program's three window classes share: the accessors of the shared menu bar's
 // fourteen items, each looking its item up afresh on the bar installed on the window.
 #include "framework/class_description.h"
+#include "framework/control_table.h"
 #include "framework/menu_item.h"
 #include "framework/window.h"
 
@@ -52,4 +53,27 @@ public:
     static std::vector<rt::MethodInfo> MenuItemAccessorMethods();
     // The method every window class publishes without a slot among its virtual operations.
     static rt::MethodInfo IsEventImplementedMethod();
+
+    // A window class's description: Window's operations, then its set-up methods, the accessors
+    // and event handlers of the controls in its layout table, the menu-item accessors and the
+    // class's other methods (`rest`); `events` binds its window events.
+    template <class W>
+    static rt::ClassDescription
+    DescribeClass(const std::string& fullName, const std::vector<rt::ControlRow<W>>& table,
+                  const std::vector<rt::MethodInfo>& rest, std::vector<rt::EventBinding> events) {
+        std::vector<rt::MethodInfo> own = {{"Layout", "()", {}},
+                                           {"CreateControls", "()", {}},
+                                           {"CreateControls0", "()", {"Hidden"}}};
+        for (const auto& row : table)
+            own.push_back({row.name, "() as " + rt::ClassNameOf(row.kind), {}});
+        for (const auto& row : table)
+            if (row.event.bind)
+                own.push_back({row.name + "_" + row.event.event, row.event.signature, {}});
+        return Finish(fullName, std::move(own), rest, std::move(events));
+    }
+
+private:
+    static rt::ClassDescription Finish(const std::string& fullName, std::vector<rt::MethodInfo> own,
+                                       const std::vector<rt::MethodInfo>& rest,
+                                       std::vector<rt::EventBinding> events);
 };
