@@ -10,13 +10,6 @@
 namespace {
 
 // Focus only lands where a user would see it: in the active window.
-void MakeActive(rt::Window& window) {
-    QWidget* top = window.TopWidget();
-    top->activateWindow();
-    QApplication::setActiveWindow(top);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
-}
-
 QLineEdit* Edit(const std::shared_ptr<rt::TextField>& field) {
     return qobject_cast<QLineEdit*>(field->Widget());
 }

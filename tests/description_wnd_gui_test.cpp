@@ -19,13 +19,6 @@ namespace {
 
 constexpr const char* kHelpClass = "DescriptionWnd.DescriptionWnd";
 
-void MakeActive(rt::Window& window) {
-    QWidget* top = window.TopWidget();
-    top->activateWindow();
-    QApplication::setActiveWindow(top);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
-}
-
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     std::string line;

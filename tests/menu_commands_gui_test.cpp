@@ -17,13 +17,6 @@ namespace {
 
 constexpr const char* kHelpClass = "DescriptionWnd.DescriptionWnd";
 
-void MakeActive(rt::Window& window) {
-    QWidget* top = window.TopWidget();
-    top->activateWindow();
-    QApplication::setActiveWindow(top);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
-}
-
 // The program as the user has it: application object, the splash, then the calculator in front.
 class CalculatorMenuTest : public GuiTest {
 protected:

@@ -62,6 +62,13 @@ void GuiTest::Click(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton);
 }
 
+void GuiTest::MakeActive(rt::Window& window) {
+    QWidget* top = window.TopWidget();
+    top->activateWindow();
+    QApplication::setActiveWindow(top);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+}
+
 void GuiTest::Settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();

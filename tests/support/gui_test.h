@@ -32,6 +32,8 @@ protected:
     static void Press(QWidget* widget, int key, const QString& text = {},
                       Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     static void Click(QWidget* widget);
+    // Makes the window the active one, as a click on it would, and waits until it is.
+    static void MakeActive(rt::Window& window);
     // Lets queued events run (deferred deletes, timers due now).
     static void Settle();
 
