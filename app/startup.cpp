@@ -67,11 +67,8 @@ void NewAppInstance() {
 
 void ApplicationAddMenuHandlers() {
     auto app = App();
-    std::weak_ptr<HandleAboutMenu> weak = app;
-    app->AddMenuHandler("AboutMenuItem", [weak] {
-        const auto held = weak.lock();
-        return held && held->AboutMenuItem_Action();
-    });
+    app->AddMenuHandler("AboutMenuItem",
+                        rt::BoundMenuHandler(*app, &HandleAboutMenu::AboutMenuItem_Action));
 }
 
 void LateStartup() {

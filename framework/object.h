@@ -3,6 +3,7 @@
 // letting it go. Cast is the framework's cast: nil stays nil, a wrong class is an error.
 #include "framework/runtime_exception.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -27,6 +28,15 @@ template <class T> T& Deref(const std::shared_ptr<T>& object) {
     if (!object)
         throw NilObjectException("An object that does not exist was used.");
     return *object;
+}
+
+// A menu handler calling a method of a window or of the application, for as long as it exists.
+template <class T> std::function<bool()> BoundMenuHandler(T& object, bool (T::*method)()) {
+    std::weak_ptr<T> weak = std::static_pointer_cast<T>(object.shared_from_this());
+    return [weak, method] {
+        const auto held = weak.lock();
+        return held && ((*held).*method)();
+    };
 }
 
 } // namespace rt

@@ -355,34 +355,29 @@ void Window::RunMenuEnabling() {
         d_->menuView->SyncEnabled();
 }
 
+namespace {
+// A text control's own answer to the Edit menu's standard commands.
+template <class Edit> bool StandardEdit(Edit& edit, const std::string& itemName) {
+    if (itemName == "EditUndo")
+        edit.undo();
+    else if (itemName == "EditCut")
+        edit.cut();
+    else if (itemName == "EditCopy")
+        edit.copy();
+    else if (itemName == "EditPaste")
+        edit.paste();
+    else
+        return false;
+    return true;
+}
+} // namespace
+
 bool Window::EditCommand(const std::string& itemName) {
     QWidget* focus = d_->widget ? d_->widget->focusWidget() : nullptr;
-    if (auto* line = qobject_cast<QLineEdit*>(focus)) {
-        if (itemName == "EditUndo")
-            line->undo();
-        else if (itemName == "EditCut")
-            line->cut();
-        else if (itemName == "EditCopy")
-            line->copy();
-        else if (itemName == "EditPaste")
-            line->paste();
-        else
-            return false;
-        return true;
-    }
-    if (auto* area = qobject_cast<QPlainTextEdit*>(focus)) {
-        if (itemName == "EditUndo")
-            area->undo();
-        else if (itemName == "EditCut")
-            area->cut();
-        else if (itemName == "EditCopy")
-            area->copy();
-        else if (itemName == "EditPaste")
-            area->paste();
-        else
-            return false;
-        return true;
-    }
+    if (auto* line = qobject_cast<QLineEdit*>(focus))
+        return StandardEdit(*line, itemName);
+    if (auto* area = qobject_cast<QPlainTextEdit*>(focus))
+        return StandardEdit(*area, itemName);
     return false;
 }
 

@@ -98,15 +98,6 @@ private:
 std::shared_ptr<Window> GetImplicitWindow(const std::string& fullName);
 std::vector<std::shared_ptr<Window>> OpenWindows();
 
-// A menu handler calling a method of the window, for as long as the window exists.
-template <class W> Window::MenuHandler BoundMenuHandler(W& window, bool (W::*method)()) {
-    std::weak_ptr<W> weak = std::static_pointer_cast<W>(window.shared_from_this());
-    return [weak, method] {
-        const auto w = weak.lock();
-        return w && ((*w).*method)();
-    };
-}
-
 // A window class's accessor: its open window, or a new one set up and shown.
 template <class W> std::shared_ptr<W> ImplicitWindow() {
     auto window = GetImplicitWindow(W::ClassInfo().fullName);

@@ -19,29 +19,31 @@ export DISPLAY=$display
 unset QT_QPA_PLATFORM
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 
+# The first window xdotool finds with these search options, waiting up to $1 tenths of a second.
+first_window() {
+    local tries=$1 found=""
+    shift
+    for _ in $(seq "$tries"); do
+        found=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n 1)
+        [ -n "$found" ] && break
+        sleep 0.1
+    done
+    echo "$found"
+}
+
 start=$(date +%s%N)
 "$program" &
 program_pid=$!
 
 # The first window on screen is the splash: no title, and no "Quorvane" window yet.
-splash=""
-for _ in $(seq 50); do
-    splash=$(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null | head -n 1)
-    [ -n "$splash" ] && break
-    sleep 0.1
-done
+splash=$(first_window 50 --pid "$program_pid")
 if [ -z "$splash" ]; then echo "FAIL: no window was mapped"; exit 1; fi
 if xdotool search --onlyvisible --name '^Quorvane$' >/dev/null 2>&1; then
     echo "FAIL: the calculator window was on screen before the splash gave way"; exit 1
 fi
 echo "splash window $splash mapped first"
 
-calculator=""
-for _ in $(seq 70); do
-    calculator=$(xdotool search --onlyvisible --name '^Quorvane$' 2>/dev/null | head -n 1)
-    [ -n "$calculator" ] && break
-    sleep 0.1
-done
+calculator=$(first_window 70 --name '^Quorvane$')
 elapsed=$(( ($(date +%s%N) - start) / 1000000 ))
 if [ -z "$calculator" ]; then echo "FAIL: no window titled Quorvane within 7 s"; exit 1; fi
 if [ "$elapsed" -gt 6500 ]; then echo "FAIL: the calculator window took $elapsed ms"; exit 1; fi
