@@ -1,5 +1,5 @@
 #include "app/startup.h"
 
 int main() {
-    return RunProgram();
+    return RunProgram(Initializers());
 }

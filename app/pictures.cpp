@@ -2,17 +2,34 @@
 
 #include "app/picture_cache.h"
 
+namespace {
+
+// The accessors' caches side by side, so that one reset reaches all three.
+struct Caches {
+    PictureCache stitle;
+    PictureCache q;
+    PictureCache by;
+};
+
+Caches& Kept() {
+    static Caches caches;
+    return caches;
+}
+
+} // namespace
+
 std::shared_ptr<rt::Picture> Stitle() {
-    static PictureCache cache;
-    return cache.Get("Stitle.png");
+    return Kept().stitle.Get("Stitle.png");
 }
 
 std::shared_ptr<rt::Picture> Q() {
-    static PictureCache cache;
-    return cache.Get("Q.png");
+    return Kept().q.Get("Q.png");
 }
 
 std::shared_ptr<rt::Picture> by() {
-    static PictureCache cache;
-    return cache.Get("by.png");
+    return Kept().by.Get("by.png");
+}
+
+void ResetPictures() {
+    Kept() = Caches{};
 }

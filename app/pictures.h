@@ -8,3 +8,6 @@
 std::shared_ptr<rt::Picture> Stitle();
 std::shared_ptr<rt::Picture> Q();
 std::shared_ptr<rt::Picture> by();
+
+// Forgets the three kept pictures, so that each accessor loads its file again as on first use.
+void ResetPictures();

@@ -4,6 +4,7 @@
 #include "app/menu.h"
 #include "framework/exception_handling.h"
 #include "framework/runtime.h"
+#include "framework/timer.h"
 #include "framework/window.h"
 #include "windows/about_wnd.h"
 #include "windows/control_wnd.h"
@@ -19,16 +20,18 @@ std::vector<std::function<void()>> Initializers() {
         [] { ControlWnd::ClassInfo(); },
         [] { Menu::_implicitInstance.reset(); },
         [] { Menu::ClassInfo(); },
+        [] { rt::Timer::ClassInfo(); },
         [] { AboutWnd::ClassInfo(); },
         [] { HandleAboutMenu::ClassInfo(); },
         [] { DescriptionWnd::ClassInfo(); },
     };
 }
 
-int RunProgram() {
+int RunProgram(const std::vector<std::function<void()>>& initializers) {
     rt::RuntimeInit();
-    rt::RuntimePerformInitializers(Initializers());
-    Main();
+    // A failed initialiser has been reported; the program body never runs on a half-made set-up.
+    if (rt::RuntimePerformInitializers(initializers))
+        Main();
     rt::RuntimePerformFinalizers();
     return rt::RuntimeExit();
 }

@@ -19,5 +19,6 @@ void MakeDefaultView();
 std::shared_ptr<HandleAboutMenu> App();
 // The program's entries in the initialiser list, in their order.
 std::vector<std::function<void()>> Initializers();
-// The process's whole run: runtime, initialisers, Main, finalisation; the exit status.
-int RunProgram();
+// The process's whole run: runtime, the initialisers given, Main, finalisation; the exit status.
+// An error in an initialiser is reported, and Main does not run.
+int RunProgram(const std::vector<std::function<void()>>& initializers);

@@ -4,41 +4,48 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWidget>
+#include <utility>
 
 namespace rt {
 
 namespace {
 
+// The widget outlives its control until its deferred deletion runs: it holds the control weakly.
 class CanvasWidget : public QWidget {
+    Q_OBJECT
+
 public:
-    CanvasWidget(QWidget* parent, Canvas& owner) : QWidget(parent), owner_(owner) {}
+    CanvasWidget(QWidget* parent, std::weak_ptr<Canvas> owner)
+        : QWidget(parent), owner_(std::move(owner)) {}
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        if (const auto picture = owner_.Backdrop()) {
+        const auto owner = owner_.lock();
+        if (const auto picture = owner ? owner->Backdrop() : nullptr) {
             QPainter painter(this);
             painter.drawImage(QPointF(0, 0), picture->Image());
         }
     }
     void mousePressEvent(QMouseEvent* event) override {
         // Without a handler of its own the press goes on to the window.
-        if (!owner_.IsEventBound("MouseDown")) {
+        const auto owner = owner_.lock();
+        if (!owner || !owner->IsEventBound("MouseDown")) {
             event->ignore();
             return;
         }
         const QPoint p = event->position().toPoint();
-        owner_.RaiseEvent("MouseDown", {"", p.x(), p.y()});
+        owner->RaiseEvent("MouseDown", {"", p.x(), p.y()});
         event->accept();
     }
 
 private:
-    Canvas& owner_;
+    std::weak_ptr<Canvas> owner_;
 };
 
 } // namespace
 
 QWidget* Canvas::CreateWidget(QWidget* parent) {
-    auto* widget = new CanvasWidget(parent, *this);
+    auto* widget = new CanvasWidget(parent, std::static_pointer_cast<Canvas>(shared_from_this()));
     widget->setFocusPolicy(Qt::NoFocus);
     return widget;
 }
@@ -62,3 +69,5 @@ bool Canvas::ApplyProperty(const std::string& name, const Value& value) {
 }
 
 } // namespace rt
+
+#include "canvas.moc"

@@ -97,9 +97,7 @@ void UnhandledException(const std::exception_ptr& error) {
     std::replace(line.begin(), line.end(), '\r', ' ');
     std::fprintf(stderr, "Quorvane: unhandled error: %s\n", line.c_str());
     try {
-        MsgBox(
-            "Quorvane could not finish what it was doing. Nothing you typed has been changed.\r\r" +
-            description);
+        MsgBox("Quorvane could not finish what it was doing.\r\r" + description);
     } catch (...) {
         // A report that cannot be shown must not take the event loop down with it.
     }

@@ -25,7 +25,13 @@ bool IsModifier(int key) {
 } // namespace
 
 std::optional<std::string> KeyText(const QKeyEvent& event) {
-    if ((event.modifiers() & Qt::ControlModifier) || IsModifier(event.key()))
+    if (event.modifiers() & Qt::ControlModifier)
+        return std::nullopt;
+    return WindowKeyText(event);
+}
+
+std::optional<std::string> WindowKeyText(const QKeyEvent& event) {
+    if (IsModifier(event.key()))
         return std::nullopt;
     for (const auto& [key, code] : kEditingKeys)
         if (event.key() == key)

@@ -9,8 +9,11 @@ class QKeyEvent;
 
 namespace rt {
 
-// Nothing for keys that no KeyDown sees: bare modifiers, and shortcuts with the command
-// modifier, which belong to the menus.
+// The key text of a press in a text control. Nothing for bare modifiers, and for keys with the
+// command modifier, which the control leaves to its own editing keys and to the menus.
 std::optional<std::string> KeyText(const QKeyEvent& event);
+// The key text of a press that reaches a window: any key, with or without modifiers; nothing
+// only for a bare modifier.
+std::optional<std::string> WindowKeyText(const QKeyEvent& event);
 
 } // namespace rt

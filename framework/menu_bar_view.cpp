@@ -4,6 +4,7 @@
 #include "framework/menu_item.h"
 #include "framework/text_model.h"
 #include "framework/window.h"
+#include "framework/window_widget.h"
 
 #include <QKeySequence>
 #include <QMenu>
@@ -59,6 +60,12 @@ MenuBarView::MenuBarView(QWidget* parent, std::weak_ptr<Window> window, const Me
 QAction* MenuBarView::ActionFor(const std::string& itemName) const {
     const auto it = actions_.find(itemName);
     return it == actions_.end() ? nullptr : it->second.first;
+}
+
+void MenuBarView::mousePressEvent(QMouseEvent* event) {
+    if (auto* top = dynamic_cast<WindowWidget*>(window()))
+        top->ActivateBeforeMenu();
+    QMenuBar::mousePressEvent(event);
 }
 
 void MenuBarView::SyncEnabled() {

@@ -12,6 +12,8 @@ class MenuItem;
 class Window;
 
 class MenuBarView : public QMenuBar {
+    Q_OBJECT
+
 public:
     MenuBarView(QWidget* parent, std::weak_ptr<Window> window, const MenuBar& model);
 
@@ -19,6 +21,9 @@ public:
     QAction* ActionFor(const std::string& itemName) const;
     // Brings the shown enabled states in line with the model.
     void SyncEnabled();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void Choose(const std::string& itemName);

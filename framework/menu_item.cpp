@@ -73,13 +73,24 @@ std::shared_ptr<MenuItem> MenuItem::Lookup(const std::string& name) const {
     return nullptr;
 }
 
+const ClassDescription& MenuItem::ClassInfo() {
+    return ObtainClass("MenuItem", [] {
+        ClassDescription d;
+        d.fullName = "MenuItem";
+        d.virtualOperations = {"AddMenu", "Child", "Constructor", "Count", "Item", "Lookup"};
+        for (const auto& name : d.virtualOperations)
+            d.methods.push_back({name, "()", {}});
+        return d;
+    });
+}
+
 const ClassDescription& MenuBar::ClassInfo() {
     return ObtainClass("MenuBar", [] {
         ClassDescription d;
         d.fullName = "MenuBar";
-        d.virtualOperations = {"AddMenu", "Child", "Constructor", "Count", "Item", "Lookup"};
-        for (const auto& name : d.virtualOperations)
-            d.methods.push_back({name, "()", {}});
+        d.base = &MenuItem::ClassInfo();
+        d.virtualOperations = VirtualOperations(*d.base, {});
+        d.methods = d.base->methods;
         return d;
     });
 }

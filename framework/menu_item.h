@@ -13,6 +13,7 @@ namespace rt {
 
 class MenuItem : public Object {
 public:
+    static const ClassDescription& ClassInfo();
     virtual std::string ClassName() const { return "MenuItem"; }
     // The framework's parameterless constructor: a fresh item in no menu.
     void Constructor();

@@ -4,17 +4,26 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QWidget>
+#include <QWindow>
 
 namespace rt {
 
 namespace {
 
 void ShowMessageBox(const std::string& text) {
-    QMessageBox box(QApplication::activeWindow());
+    // No parent widget: a window closed while the box waits would delete it. The active window
+    // is only its transient parent, which places the box over it and keeps it in front.
+    QMessageBox box;
     box.setWindowModality(Qt::ApplicationModal);
-    box.setWindowTitle(QApplication::applicationDisplayName());
+    box.setWindowTitle(QApplication::applicationName());
     box.setIcon(QMessageBox::Warning);
     box.setText(ToQt(text));
+    if (const QWidget* active = QApplication::activeWindow()) {
+        // The box needs its native window before it can take a transient parent.
+        static_cast<void>(box.winId());
+        box.windowHandle()->setTransientParent(active->windowHandle());
+    }
     box.exec();
 }
 

@@ -12,6 +12,8 @@ public:
 
 protected:
     QWidget* CreateWidget(QWidget* parent) override;
+    // A click presses the button and leaves the focus where it was.
+    bool ClickFocusWithoutTabStop() const override { return false; }
     bool ApplyProperty(const std::string& name, const Value& value) override;
 };
 

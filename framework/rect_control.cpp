@@ -79,7 +79,8 @@ void RectControl::AllowFocus(bool allow) {
 void RectControl::ApplyFocusPolicy() {
     auto policy = static_cast<int>(d_->naturalFocus);
     if (!d_->tabStop)
-        policy &= ~static_cast<int>(Qt::TabFocus);
+        policy = ClickFocusWithoutTabStop() ? policy & ~static_cast<int>(Qt::TabFocus)
+                                            : static_cast<int>(Qt::NoFocus);
     RequireWidget().setFocusPolicy(static_cast<Qt::FocusPolicy>(policy));
 }
 

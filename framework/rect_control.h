@@ -36,6 +36,8 @@ protected:
     bool ApplyProperty(const std::string& name, const Value& value) override;
     // Whether the control takes the keyboard focus at all (canvases choose; text controls do).
     void AllowFocus(bool allow);
+    // Whether a click still gives the focus to a control that is no tab stop.
+    virtual bool ClickFocusWithoutTabStop() const { return true; }
     // The widget, or NilObjectException when the window that held it is gone.
     QWidget& RequireWidget() const;
 

@@ -8,8 +8,13 @@
 #include "framework/window.h"
 
 #include <QApplication>
+#include <QByteArray>
+#include <QString>
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
+#include <mutex>
 
 namespace rt {
 
@@ -36,6 +41,63 @@ std::unique_ptr<QApplication>& PlatformApp() {
     return app;
 }
 
+// A message of Qt's while it opens the display, kept with copies of its context: the platform
+// plugin that wrote it may be unloaded before the message is passed on.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray file;
+    int line;
+    QByteArray function;
+    QByteArray category;
+    QString text;
+};
+
+struct HeldMessages {
+    std::mutex mutex;
+    std::vector<HeldMessage> messages;
+};
+
+HeldMessages& Held() {
+    static HeldMessages held;
+    return held;
+}
+
+void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+        // Qt found no display to open; its own account ends in an abort and advice that misleads.
+        std::fputs("Quorvane needs a graphical display: start it inside a desktop session, or set "
+                   "DISPLAY or WAYLAND_DISPLAY.\n",
+                   stderr);
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    const std::lock_guard lock(Held().mutex);
+    Held().messages.push_back(
+        {type, context.file, context.line, context.function, context.category, text});
+}
+
+// Opens the display; when there is none the process ends with one line on standard error, and
+// Qt's messages on the way are shown only when the display did open.
+std::unique_ptr<QApplication> OpenPlatformApp(int& argc, char** argv) {
+    const QtMessageHandler previous = qInstallMessageHandler(&HoldMessage);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+    std::vector<HeldMessage> messages;
+    {
+        const std::lock_guard lock(Held().mutex);
+        messages.swap(Held().messages);
+    }
+    const auto chars = [](const QByteArray& held) {
+        return held.isNull() ? nullptr : held.constData();
+    };
+    for (const auto& m : messages) {
+        const QMessageLogContext context(chars(m.file), m.line, chars(m.function),
+                                         chars(m.category));
+        previous(m.type, context, m.text);
+    }
+    return app;
+}
+
 } // namespace
 
 void RuntimeInit() {
@@ -46,17 +108,24 @@ void RuntimeInit() {
         static int argc = 1;
         static char name[] = "quorvane";
         static char* argv[] = {name, nullptr};
-        PlatformApp() = std::make_unique<QApplication>(argc, argv);
+        PlatformApp() = OpenPlatformApp(argc, argv);
     }
+    // No display name: Qt would append it to every window title the window manager shows. The
+    // message boxes take their title from the application's name.
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quorvane"));
     // Hiding the last window (the splash gives way) must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
-void RuntimePerformInitializers(const std::vector<std::function<void()>>& initializers) {
-    for (const auto& initializer : initializers)
-        initializer();
+bool RuntimePerformInitializers(const std::vector<std::function<void()>>& initializers) {
+    try {
+        for (const auto& initializer : initializers)
+            initializer();
+    } catch (...) {
+        UnhandledException(std::current_exception());
+        return false;
+    }
+    return true;
 }
 
 void RuntimeInitExternalClasses() {
@@ -79,8 +148,7 @@ void RunFrameworkInitialization(void (*lateStartup)()) {
 
 void RuntimeRun() {
     RequireMainThread();
-    // A start-up that failed before any window was shown has nothing for the user to work with,
-    // even when it left a window held whose set-up failed before it could show itself.
+    // A start-up that failed before any window was shown has nothing for the user to work with.
     const auto open = OpenWindows();
     const bool anyShown =
         std::any_of(open.begin(), open.end(), [](const auto& window) { return window->Visible(); });

@@ -7,9 +7,11 @@
 namespace rt {
 
 // Starts the runtime and the platform's application object; the first call of the process.
+// Without a graphical display the process ends here, with one line on stderr and status 1.
 void RuntimeInit();
-// Works through the initialiser list (class descriptions, initial values) in order.
-void RuntimePerformInitializers(const std::vector<std::function<void()>>& initializers);
+// Works through the initialiser list (class descriptions, initial values) in order. An error
+// ends it with the unhandled-error report and fails the run; answers whether every one ran.
+bool RuntimePerformInitializers(const std::vector<std::function<void()>>& initializers);
 // The framework's built-in classes are known from here on.
 void RuntimeInitExternalClasses();
 // The matrix component is linked in: its entry points are there from the start.

@@ -3,6 +3,7 @@
 #include "framework/text_model.h"
 #include "framework/widget_style.h"
 
+#include <QApplication>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -21,6 +22,20 @@ void SetDocumentAlignment(QPlainTextEdit& e, Qt::Alignment alignment) {
     QTextOption option = e.document()->defaultTextOption();
     option.setAlignment(alignment);
     e.document()->setDefaultTextOption(option);
+}
+
+// The area draws its selection in the inactive colours while it lacks the focus: hidden, they are
+// its own background and text colours, so follow those whenever they change.
+void ShowSelectionUnfocused(QPlainTextEdit& e, bool show) {
+    QPalette palette = e.palette();
+    const QPalette standard = QApplication::palette(&e);
+    palette.setBrush(QPalette::Inactive, QPalette::Highlight,
+                     show ? standard.brush(QPalette::Inactive, QPalette::Highlight)
+                          : palette.brush(QPalette::Active, QPalette::Base));
+    palette.setBrush(QPalette::Inactive, QPalette::HighlightedText,
+                     show ? standard.brush(QPalette::Inactive, QPalette::HighlightedText)
+                          : palette.brush(QPalette::Active, QPalette::Text));
+    e.setPalette(palette);
 }
 
 } // namespace
@@ -68,19 +83,21 @@ bool TextArea::ApplyProperty(const std::string& name, const Value& value) {
         e.setLineWrapMode(bar ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
     } else if (name == "TextAlignment") {
         SetDocumentAlignment(e, HorizontalAlignment(value));
-    } else if (name == "BackgroundColor") {
-        SetPaletteColor(e, QPalette::Base, value);
-    } else if (name == "TextColor") {
-        SetPaletteColor(e, QPalette::Text, value);
+    } else if (name == "BackgroundColor" || name == "TextColor") {
+        SetPaletteColor(e, name == "TextColor" ? QPalette::Text : QPalette::Base, value);
+        ShowSelectionUnfocused(e, !hideSelection_);
+    } else if (name == "HideSelection") {
+        hideSelection_ = AsBool(value);
+        ShowSelectionUnfocused(e, !hideSelection_);
     } else if (name == "HasBorder") {
         e.setFrameShape(AsBool(value) ? QFrame::StyledPanel : QFrame::NoFrame);
     } else if (name == "AllowFocusRing") {
         e.setAttribute(Qt::WA_MacShowFocusRect, AsBool(value));
     } else if (ApplyFontProperty(e, name, value)) {
         return true;
-    } else if (name != "AllowStyledText" && name != "HideSelection" && name != "LineHeight" &&
-               name != "LineSpacing" && name != "AllowSpellChecking" && name != "Format" &&
-               name != "ValidationMask" && name != "MaximumCharactersAllowed") {
+    } else if (name != "AllowStyledText" && name != "LineHeight" && name != "LineSpacing" &&
+               name != "AllowSpellChecking" && name != "Format" && name != "ValidationMask" &&
+               name != "MaximumCharactersAllowed") {
         return RectControl::ApplyProperty(name, value);
     }
     return true;

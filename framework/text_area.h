@@ -21,6 +21,10 @@ public:
 protected:
     QWidget* CreateWidget(QWidget* parent) override;
     bool ApplyProperty(const std::string& name, const Value& value) override;
+
+private:
+    // A hidden selection is drawn only while the area has the focus.
+    bool hideSelection_ = false;
 };
 
 } // namespace rt

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QValidator>
 #include <limits>
+#include <utility>
 
 namespace rt {
 
@@ -16,6 +17,8 @@ namespace {
 // The character limit holds for what the user types or pastes, not for the program's own texts
 // (QLineEdit's maxLength would cut those too); a longer text can still be shortened.
 class TypingLimit : public QValidator {
+    Q_OBJECT
+
 public:
     using QValidator::QValidator;
     void SetLimit(qsizetype limit) { limit_ = limit; }
@@ -33,9 +36,13 @@ private:
     bool programmatic_ = false;
 };
 
+// The widget outlives its control until its deferred deletion runs: it holds the control weakly.
 class LineEdit : public QLineEdit {
+    Q_OBJECT
+
 public:
-    LineEdit(QWidget* parent, TextField& owner) : QLineEdit(parent), owner_(owner), limit_(this) {
+    LineEdit(QWidget* parent, std::weak_ptr<TextField> owner)
+        : QLineEdit(parent), owner_(std::move(owner)), limit_(this) {
         setValidator(&limit_);
     }
     void SetLimit(qsizetype limit) { limit_.SetLimit(limit); }
@@ -47,7 +54,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override {
-        if (const auto key = KeyText(*event); key && owner_.RaiseEvent("KeyDown", {*key})) {
+        if (OfferKey(*event)) {
             event->accept();
             return;
         }
@@ -57,16 +64,21 @@ protected:
         // Tab moves the focus before keyPressEvent would see it: offer it to KeyDown here.
         if (e->type() == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(e);
-            if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
-                if (const auto text = KeyText(*key); text && owner_.RaiseEvent("KeyDown", {*text}))
-                    return true;
-            }
+            if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && OfferKey(*key))
+                return true;
         }
         return QLineEdit::event(e);
     }
 
 private:
-    TextField& owner_;
+    // True when the control's KeyDown keeps the key out of the field.
+    bool OfferKey(const QKeyEvent& event) {
+        const auto owner = owner_.lock();
+        const auto key = KeyText(event);
+        return owner && key && owner->RaiseEvent("KeyDown", {*key});
+    }
+
+    std::weak_ptr<TextField> owner_;
     TypingLimit limit_;
 };
 
@@ -77,7 +89,7 @@ LineEdit& Edit(QWidget& w) {
 } // namespace
 
 QWidget* TextField::CreateWidget(QWidget* parent) {
-    return new LineEdit(parent, *this);
+    return new LineEdit(parent, std::static_pointer_cast<TextField>(shared_from_this()));
 }
 
 std::string TextField::Text() const {
@@ -122,3 +134,5 @@ bool TextField::ApplyProperty(const std::string& name, const Value& value) {
 }
 
 } // namespace rt
+
+#include "text_field.moc"

@@ -38,6 +38,10 @@ std::size_t DecodeOne(const std::string& s, std::size_t i, std::uint32_t& code) 
     return len;
 }
 
+// Far past any double's exponent, and far enough from the integer's limits that the digits'
+// count can still be added.
+constexpr long long kExponentCap = std::numeric_limits<long long>::max() / 4;
+
 // The power of ten of the first significant digit of an unsigned number ("0.05e3" gives 1); the
 // exponent alone does not tell, as in "0.5e999" or a thousand digits before "e-300".
 long long DecimalMagnitude(const std::string& number) {
@@ -49,8 +53,8 @@ long long DecimalMagnitude(const std::string& number) {
         if (first != last && *first == '+')
             ++first;
         if (std::from_chars(first, last, exponent).ec == std::errc::result_out_of_range)
-            exponent = *first == '-' ? std::numeric_limits<long long>::min() / 2
-                                     : std::numeric_limits<long long>::max() / 2;
+            exponent = *first == '-' ? -kExponentCap : kExponentCap;
+        exponent = std::clamp(exponent, -kExponentCap, kExponentCap);
     }
     const std::size_t point = std::min(number.find('.'), e);
     const std::size_t lead = number.find_first_not_of("0.");

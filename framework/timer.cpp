@@ -3,6 +3,8 @@
 #include "framework/main_thread.h"
 
 #include <QTimer>
+#include <algorithm>
+#include <climits>
 
 namespace rt {
 
@@ -26,6 +28,16 @@ Timer::Timer(std::weak_ptr<Window> window) : Control(std::move(window)), d_(new 
 
 Timer::~Timer() = default;
 
+const ClassDescription& Timer::ClassInfo() {
+    return ObtainClass(kClassName, [] {
+        ClassDescription d;
+        d.fullName = kClassName;
+        d.virtualOperations = {"Constructor"};
+        d.methods = {{"Constructor", "()", {}}};
+        return d;
+    });
+}
+
 bool Timer::IsRunning() const {
     return d_->timer.isActive();
 }
@@ -39,7 +51,8 @@ void Timer::Restart() {
     if (d_->runMode == 0)
         return;
     d_->timer.setSingleShot(d_->runMode == 1);
-    d_->timer.start(static_cast<int>(d_->period));
+    // Qt counts in int milliseconds; a longer Period waits as long as Qt can (about 24 days).
+    d_->timer.start(static_cast<int>(std::min<std::int64_t>(d_->period, INT_MAX)));
 }
 
 bool Timer::ApplyProperty(const std::string& name, const Value& value) {

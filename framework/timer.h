@@ -10,6 +10,7 @@ public:
     explicit Timer(std::weak_ptr<Window> window);
     ~Timer() override;
     static constexpr const char* kClassName = "Timer";
+    static const ClassDescription& ClassInfo();
     std::string ClassName() const override { return kClassName; }
 
     bool IsRunning() const;

@@ -68,17 +68,28 @@ void Window::Constructor() {
     Registry().push_back(self);
     d_->widget = new WindowWidget(self);
     d_->widget->setAttribute(Qt::WA_DeleteOnClose, false);
-    // Layout gives the window its size before the controls are placed on it.
-    RaiseEvent("Layout");
-    RaiseEvent("CreateControls");
-    EventArgs args;
-    args.window = this;
-    RaiseEvent("AddMenuHandlers", args);
+    try {
+        // Layout gives the window its size before the controls are placed on it.
+        RaiseEvent("Layout");
+        RaiseEvent("CreateControls");
+        EventArgs args;
+        args.window = this;
+        RaiseEvent("AddMenuHandlers", args);
+    } catch (...) {
+        // A window that could not be set up is not kept: the next request builds a whole one.
+        closed_ = true;
+        auto& open = Registry();
+        open.erase(std::remove(open.begin(), open.end(), self), open.end());
+        delete d_->widget;
+        throw;
+    }
     setUp_ = true;
     ApplyFrame();
     ApplySize();
     RecordAnchors();
-    for (const auto& control : controls_)
+    // An Open handler may add controls to the window; the list is copied before any runs.
+    const auto opened = controls_;
+    for (const auto& control : opened)
         control->WindowOpened();
     if (properties_.count("Visible") != 0 && AsBool(properties_.at("Visible")))
         Show();
@@ -123,8 +134,13 @@ void Window::Close() {
     }
 }
 
-void Window::CloseRequestedByUser() {
+bool Window::CloseRequestedByUser() {
+    // Without a close button the user has no way to ask: a window manager's request (Alt+F4) is
+    // refused, and the window goes by its own rules.
+    if (!ShowsCloseButton())
+        return false;
     Dispatch([this] { Close(); });
+    return true;
 }
 
 void Window::SetMenuBar(std::shared_ptr<rt::MenuBar> bar) {
@@ -211,6 +227,9 @@ void Window::ApplyWindowProperty(const std::string& name, const Value& value) {
                                          "LiveResize"};
     if (std::find(std::begin(kKnown), std::end(kKnown), name) == std::end(kKnown))
         throw RuntimeException("A window has no property named \"" + name + "\".");
+    // A closed window keeps the value and has nothing left to show it on.
+    if (!d_->widget)
+        return;
     QWidget& top = *d_->widget;
     if (name == "Title") {
         top.setWindowTitle(ToQt(AsText(value)));
@@ -238,7 +257,13 @@ bool FlagOr(const std::optional<Value>& v, bool fallback) {
 }
 } // namespace
 
+bool Window::ShowsCloseButton() const {
+    return IntOr(Property("Type"), 0) != 2 && FlagOr(Property("HasCloseButton"), true);
+}
+
 void Window::ApplyFrame() {
+    if (!d_->widget)
+        return;
     WindowWidget& top = *d_->widget;
     const bool wasVisible = top.isVisible();
     // Type 2 is a plain frame: no title bar, no window buttons.
@@ -246,7 +271,7 @@ void Window::ApplyFrame() {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
     if (titled)
         flags |= Qt::WindowTitleHint;
-    if (titled && FlagOr(Property("HasCloseButton"), true))
+    if (ShowsCloseButton())
         flags |= Qt::WindowCloseButtonHint;
     if (titled && FlagOr(Property("HasMinimizeButton"), false))
         flags |= Qt::WindowMinimizeButtonHint;
@@ -262,6 +287,8 @@ void Window::ApplyFrame() {
 }
 
 void Window::ApplySize() {
+    if (!d_->widget)
+        return;
     WindowWidget& top = *d_->widget;
     QWidget& content = *ContentWidget();
     const int width = IntOr(Property("Width"), 300);
@@ -416,6 +443,9 @@ bool Window::RaiseEvent(const std::string& event, EventArgs args) {
     const auto self = shared_from_this();
     if (args.window == nullptr)
         args.window = this;
+    // An error in a set-up event ends the set-up; the constructor passes it on.
+    if (setUpEvent)
+        return binding->invoke(*this, args);
     bool answer = false;
     Dispatch([&] { answer = binding->invoke(*this, args); });
     return answer;

@@ -32,7 +32,8 @@ public:
     std::string FullName() const { return Describe().fullName; }
 
     // Sets the window up through its set-up events; the framework holds it from now on and
-    // shows it when its properties made it visible.
+    // shows it when its properties made it visible. An error in a set-up event is passed on,
+    // and the framework keeps nothing of the window.
     void Constructor();
     void Show();
     void Hide();
@@ -67,7 +68,8 @@ public:
     // the item's own class, in that order, until one answers True; false when none did.
     bool MenuCommand(const std::string& itemName);
 
-    // Raises a window event bound in the class description; false when unbound or it failed.
+    // Raises a window event bound in the class description; false when unbound or it failed
+    // (and was reported). A set-up event's error is not reported here but passed on.
     bool RaiseEvent(const std::string& event, EventArgs args = {});
 
     // For the framework's widgets, and for tests that drive them.
@@ -75,11 +77,13 @@ public:
     QWidget* ContentWidget() const;
     void TabOrderChanged();
     void ContentResized();
-    void CloseRequestedByUser();
+    // False when the window refuses the request.
+    bool CloseRequestedByUser();
 
 private:
     void ApplyWindowProperty(const std::string& name, const Value& value);
     void ApplyFrame();
+    bool ShowsCloseButton() const;
     void ApplySize();
     void RecordAnchors();
     bool EditCommand(const std::string& itemName);
@@ -98,7 +102,8 @@ private:
 std::shared_ptr<Window> GetImplicitWindow(const std::string& fullName);
 std::vector<std::shared_ptr<Window>> OpenWindows();
 
-// A window class's accessor: its open window, or a new one set up and shown.
+// A window class's accessor: its open window, or a new one set up and shown. A set-up that
+// fails passes its error on to the caller and leaves no window.
 template <class W> std::shared_ptr<W> ImplicitWindow() {
     auto window = GetImplicitWindow(W::ClassInfo().fullName);
     if (!window) {

@@ -1,17 +1,23 @@
 #include "framework/window_widget.h"
 
+#include "framework/exception_handling.h"
 #include "framework/key_text.h"
 #include "framework/window.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMouseEvent>
+#include <utility>
 
 namespace rt {
 
 namespace {
 
 class ContentWidget : public QWidget {
+    Q_OBJECT
+
 public:
     ContentWidget(QWidget* parent, std::weak_ptr<Window> owner)
         : QWidget(parent), owner_(std::move(owner)) {}
@@ -36,6 +42,20 @@ private:
     std::weak_ptr<Window> owner_;
 };
 
+// Qt passes over the shortcut of a disabled action and delivers its key as a press. Enabling
+// runs before Qt matches the key, so a shortcut whose item is disabled reaches KeyDown.
+void EnableBeforeShortcut(const QMainWindow& top, Window& window, const QKeyEvent& event) {
+    const QWidget* bar = top.menuWidget();
+    if (bar == nullptr)
+        return;
+    const QKeySequence pressed(event.keyCombination());
+    for (const QAction* action : bar->findChildren<QAction*>())
+        if (action->shortcut() == pressed) {
+            Dispatch([&] { window.RunMenuEnabling(); });
+            return;
+        }
+}
+
 } // namespace
 
 WindowWidget::WindowWidget(std::weak_ptr<Window> owner)
@@ -44,13 +64,26 @@ WindowWidget::WindowWidget(std::weak_ptr<Window> owner)
 }
 
 void WindowWidget::closeEvent(QCloseEvent* event) {
+    const auto window = owner_.lock();
+    if (window && !window->CloseRequestedByUser())
+        event->ignore();
+    else
+        event->accept();
+}
+
+void WindowWidget::ActivateBeforeMenu() {
+    if (isActiveWindow() || activationRaised_)
+        return;
+    activationRaised_ = true;
     if (const auto window = owner_.lock())
-        window->CloseRequestedByUser();
-    event->accept();
+        window->RaiseEvent("Activate");
 }
 
 bool WindowWidget::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate)
+    if (event->type() == QEvent::ShortcutOverride)
+        if (const auto window = owner_.lock())
+            EnableBeforeShortcut(*this, *window, static_cast<const QKeyEvent&>(*event));
+    if (event->type() == QEvent::WindowActivate && !std::exchange(activationRaised_, false))
         if (const auto window = owner_.lock())
             window->RaiseEvent("Activate");
     return QMainWindow::event(event);
@@ -58,7 +91,7 @@ bool WindowWidget::event(QEvent* event) {
 
 void WindowWidget::keyPressEvent(QKeyEvent* event) {
     const auto window = owner_.lock();
-    const auto key = KeyText(*event);
+    const auto key = WindowKeyText(*event);
     if (window && key && window->RaiseEvent("KeyDown", {*key})) {
         event->accept();
         return;
@@ -67,3 +100,5 @@ void WindowWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 } // namespace rt
+
+#include "window_widget.moc"

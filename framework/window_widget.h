@@ -9,9 +9,15 @@ namespace rt {
 class Window;
 
 class WindowWidget : public QMainWindow {
+    Q_OBJECT
+
 public:
     WindowWidget(std::weak_ptr<Window> owner);
     QWidget* Content() const { return content_; }
+    // A press on the menu bar of an inactive window. The window system activates the window only
+    // once the menu has closed, after the chosen command; Activate is raised now, before the
+    // command as the user sees it, and the late activation does not raise it again.
+    void ActivateBeforeMenu();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -21,6 +27,7 @@ protected:
 private:
     std::weak_ptr<Window> owner_;
     QWidget* content_;
+    bool activationRaised_ = false;
 };
 
 } // namespace rt

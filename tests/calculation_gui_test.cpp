@@ -311,6 +311,11 @@ const ComponentErrorCase kComponentErrors[] = {
     // A line end alone is text, not an empty field: the component, not the program, objects.
     {"PatternOnlyLineEnd", "\r", kCorrelations},
     {"CorrelationsRowTooLong", kPattern, "1.00 .50 .20\r.50 1.00"},
+    // The texts reach the component before the empty-field checks, so F's error comes first.
+    {"PatternEmptyCorrelationsMalformed", "", "1.00 .50\r.50 none"},
+    // Both texts read, the product raises: the one error that comes after the constructors.
+    {"ProductOverflows", "1e200 .00\r.60 .00\r.40 .30\r.40 .50\r.00 .70\r.00 .60",
+     "1e200 .50\r.50 1.00"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Errors, ComponentErrorTest, ::testing::ValuesIn(kComponentErrors),

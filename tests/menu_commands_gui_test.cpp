@@ -9,6 +9,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextCursor>
@@ -192,6 +195,45 @@ TEST_F(CalculatorMenuTest, AboutGoesAwayWheneverTheCalculatorBecomesActive) {
         EXPECT_FALSE(about->IsClosed());
         EXPECT_EQ(::AboutWnd(), about);
     }
+    EXPECT_FALSE(rt::QuitRequested());
+}
+
+// With About in front, a press on the calculator's menu bar makes the calculator the active
+// window, but the window system says so only after the chosen command has run.
+TEST_F(CalculatorMenuTest, AboutChosenWhileTheAboutWindowIsInFrontStaysShown) {
+    Choose(*calculator, "AboutMenuItem");
+    MakeActive(*about);
+    auto* top = qobject_cast<QMainWindow*>(calculator->TopWidget());
+    auto* bar = qobject_cast<QMenuBar*>(top->menuWidget());
+    QAction* windowMenu = bar->actions().last();
+    QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier,
+                      bar->actionGeometry(windowMenu).center());
+    EXPECT_FALSE(about->Visible()) << "the calculator's Activate comes with the press";
+
+    QAction* aboutEntry = OpenMenuAction(*calculator, "AboutMenuItem");
+    ASSERT_NE(aboutEntry, nullptr);
+    aboutEntry->trigger();
+    windowMenu->menu()->hide();
+    MakeActive(*calculator);
+    Settle();
+
+    EXPECT_TRUE(about->Visible());
+    EXPECT_EQ(::AboutWnd(), about);
+    // The next activation is an ordinary one again.
+    MakeActive(*about);
+    MakeActive(*calculator);
+    QTRY_VERIFY_WITH_TIMEOUT(!about->Visible(), 1000);
+}
+
+// The About window has no close button: a close request from the window manager is refused.
+TEST_F(CalculatorMenuTest, TheAboutWindowRefusesACloseRequest) {
+    Choose(*calculator, "AboutMenuItem");
+    ASSERT_TRUE(about->Visible());
+    EXPECT_FALSE(about->TopWidget()->close());
+    Settle();
+    EXPECT_TRUE(about->Visible());
+    EXPECT_FALSE(about->IsClosed());
+    EXPECT_EQ(::AboutWnd(), about);
     EXPECT_FALSE(rt::QuitRequested());
 }
 

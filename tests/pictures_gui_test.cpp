@@ -1,6 +1,5 @@
-// The picture accessors keep what they loaded for the rest of the process, and ctest runs each
-// case in a process of its own. A case that needs a picture never loaded before checks that
-// first and skips when an earlier case of the same process already loaded it.
+// The picture accessors keep what they loaded for the rest of the run; the fixture forgets the
+// kept pictures around every case, so each case starts as a fresh run does.
 #include "tests/support/gui_test.h"
 
 #include "app/pictures.h"
@@ -34,7 +33,6 @@ protected:
 };
 
 TEST_F(PicturesTest, StitleIsReadOnceAndBothTitleCanvasesShareIt) {
-    // Only Stitle.png is there, so the other two pictures stay unloaded for later cases.
     CopyBuiltIn(folder, "Stitle.png");
     PointAt(folder);
     const auto first = Stitle();
@@ -65,8 +63,6 @@ class PictureAccessorTest : public PicturesTest,
 TEST_P(PictureAccessorTest, MissingFileIsTriedAgainUntilItsExactNameAppears) {
     const PictureRow& row = GetParam();
     PointAt(empty);
-    if (row.get() != nullptr)
-        GTEST_SKIP() << row.fileName << " was loaded by an earlier case of this process.";
     EXPECT_EQ(row.get(), nullptr);
 
     // Files whose names differ only in letter case are not the picture's.
@@ -109,9 +105,6 @@ INSTANTIATE_TEST_SUITE_P(Pictures, PictureAccessorTest,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PicturesTest, WithoutQTheHelpButtonIsBlankAndStillOpensTheHelpWindow) {
-    PointAt(empty);
-    if (Q() != nullptr)
-        GTEST_SKIP() << "Q.png was loaded by an earlier case of this process.";
     CopyBuiltIn(folder, "Stitle.png");
     PointAt(folder);
 

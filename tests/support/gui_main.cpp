@@ -1,5 +1,7 @@
 // Runs a GUI test binary on Qt's offscreen platform, with a watchdog that closes any real
 // modal dialog so that a test fails instead of hanging.
+#include "tests/support/gui_test.h"
+
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
@@ -13,6 +15,8 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     QTimer watchdog;
     QObject::connect(&watchdog, &QTimer::timeout, [] {
+        if (GuiTest::OwnsModalDialogs())
+            return;
         if (QWidget* modal = QApplication::activeModalWidget()) {
             ADD_FAILURE() << "A modal dialog opened during a test and was closed: "
                           << modal->windowTitle().toStdString();

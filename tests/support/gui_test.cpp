@@ -1,5 +1,6 @@
 #include "tests/support/gui_test.h"
 
+#include "app/pictures.h"
 #include "framework/menu_bar_view.h"
 #include "framework/platform_hooks.h"
 
@@ -9,19 +10,33 @@
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
+
+namespace {
+
+bool ownsModalDialogs = false;
+
+} // namespace
+
+bool GuiTest::OwnsModalDialogs() {
+    return ownsModalDialogs;
+}
 
 void GuiTest::SetUp() {
     rt::ResetRuntime();
+    ResetPictures();
     rt::Hooks().msgBox = [this](const std::string& text) { messages_.push_back(text); };
     rt::Hooks().beep = [this] { ++beeps; };
     rt::Hooks().now = [] { return FixedNow(); };
 }
 
 void GuiTest::TearDown() {
+    ownsModalDialogs = false;
     for (const auto& message : messages_)
         ADD_FAILURE() << "Unexpected message box: " << message;
     messages_.clear();
     rt::ResetRuntime();
+    ResetPictures();
     Settle();
 }
 
@@ -45,6 +60,15 @@ void GuiTest::ExpectNoMessage() {
     messages_.clear();
 }
 
+void GuiTest::UseRealMessageBox() {
+    const rt::PlatformHooks recording = rt::Hooks();
+    rt::ResetPlatformHooks();
+    const auto real = rt::Hooks().msgBox;
+    rt::Hooks() = recording;
+    rt::Hooks().msgBox = real;
+    ownsModalDialogs = true;
+}
+
 void GuiTest::Type(QWidget* widget, const QString& text) {
     widget->setFocus();
     QTest::keyClicks(widget, text);
@@ -65,7 +89,7 @@ void GuiTest::Click(QWidget* widget) {
 void GuiTest::MakeActive(rt::Window& window) {
     QWidget* top = window.TopWidget();
     top->activateWindow();
-    QApplication::setActiveWindow(top);
+    top->windowHandle()->requestActivate();
     ASSERT_TRUE(QTest::qWaitForWindowActive(top));
 }
 

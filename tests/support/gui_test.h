@@ -2,7 +2,7 @@
 // The one fixture of the GUI tests: real widgets on Qt's offscreen platform, the framework's
 // platform hooks recording messages and beeps with a fixed clock, everything reset after each
 // test. A message the test did not take fails the test, and a real modal dialog is closed and
-// reported instead of hanging the run.
+// reported instead of hanging the run, unless the test has taken the real message box.
 #include "framework/runtime.h"
 #include "framework/window.h"
 
@@ -16,6 +16,10 @@ class QAction;
 class QWidget;
 
 class GuiTest : public ::testing::Test {
+public:
+    // Whether the running test dismisses real modal dialogs itself.
+    static bool OwnsModalDialogs();
+
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -25,6 +29,8 @@ protected:
     void ExpectMessage(const std::string& text);
     void ExpectNoMessage();
     int beeps = 0;
+    // The real message box from here on; the test dismisses it itself, the watchdog leaves it.
+    void UseRealMessageBox();
 
     // Types text into a widget through real key events.
     static void Type(QWidget* widget, const QString& text);

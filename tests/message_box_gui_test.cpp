@@ -1,0 +1,62 @@
+#include "tests/support/gui_test.h"
+
+#include "framework/msg_box.h"
+#include "framework/push_button.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+class MessageBoxTest : public GuiTest {};
+
+// The real box, shown from a button's handler; the window is closed while the box waits.
+TEST_F(MessageBoxTest, RealBoxOutlivesTheWindowClosedWhileItWaits) {
+    rt::RuntimeInit();
+    UseRealMessageBox();
+    auto window = std::make_shared<rt::Window>();
+    window->Constructor();
+    auto button = window->New<rt::PushButton>();
+    window->AddControl("Button", button);
+    window->Show();
+    MakeActive(*window);
+
+    QString title;
+    QString text;
+    bool boxOutlivedWindow = false;
+    bool returned = false;
+    button->BindEvent(
+        "Action",
+        [&](const rt::EventArgs&) {
+            QTimer::singleShot(0, [&] {
+                const QPointer box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                ASSERT_FALSE(box.isNull()) << "No message box is shown.";
+                window->Close();
+                Settle();
+                ASSERT_FALSE(box.isNull()) << "The box went with the window.";
+                boxOutlivedWindow = box->isVisible();
+                title = box->windowTitle();
+                text = box->text();
+                QTest::keyClick(box, Qt::Key_Return);
+            });
+            rt::MsgBox("The disk is full.");
+            returned = true;
+            return false;
+        },
+        "(button as PushButton)", 0);
+
+    Click(button->Widget());
+    Settle();
+
+    EXPECT_TRUE(returned);
+    EXPECT_TRUE(window->IsClosed());
+    EXPECT_TRUE(boxOutlivedWindow);
+    EXPECT_EQ(title.toStdString(), "Quorvane");
+    EXPECT_EQ(text.toStdString(), "The disk is full.");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+} // namespace
