@@ -18,10 +18,7 @@ class CountFieldTest : public GuiTest {
 protected:
     void SetUp() override {
         GuiTest::SetUp();
-        // As at start-up, the splash window is there before the calculator window.
-        ::AboutWnd();
-        window = ::ControlWnd();
-        MakeActive(*window);
+        window = CalculatorInFront();
     }
     std::vector<std::shared_ptr<rt::TextField>> Fields() const {
         return {window->Nvariables(), window->Nfactors()};

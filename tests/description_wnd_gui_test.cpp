@@ -43,9 +43,7 @@ protected:
         GuiTest::SetUp();
         NewAppInstance();
         ApplicationAddMenuHandlers();
-        ::AboutWnd();
-        calculator = ::ControlWnd();
-        MakeActive(*calculator);
+        calculator = CalculatorInFront();
     }
     std::shared_ptr<class ControlWnd> calculator;
 };

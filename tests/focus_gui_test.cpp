@@ -23,9 +23,7 @@ class FocusTest : public GuiTest {
 protected:
     void SetUp() override {
         GuiTest::SetUp();
-        ::AboutWnd();
-        window = ::ControlWnd();
-        MakeActive(*window);
+        window = CalculatorInFront();
     }
     // Selects the characters from start to end of the area.
     static void Select(const std::shared_ptr<rt::TextArea>& area, int start, int end) {

@@ -27,9 +27,8 @@ protected:
         GuiTest::SetUp();
         NewAppInstance();
         ApplicationAddMenuHandlers();
+        calculator = CalculatorInFront();
         about = ::AboutWnd();
-        calculator = ::ControlWnd();
-        MakeActive(*calculator);
     }
     void ExpectProgramEnded() {
         EXPECT_TRUE(rt::QuitRequested());

@@ -3,6 +3,8 @@
 #include "app/pictures.h"
 #include "framework/menu_bar_view.h"
 #include "framework/platform_hooks.h"
+#include "windows/about_wnd.h"
+#include "windows/control_wnd.h"
 
 #include <QAction>
 #include <QApplication>
@@ -84,6 +86,13 @@ void GuiTest::Press(QWidget* widget, int key, const QString& text,
 
 void GuiTest::Click(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+std::shared_ptr<class ControlWnd> GuiTest::CalculatorInFront() {
+    ::AboutWnd();
+    auto calculator = ::ControlWnd();
+    MakeActive(*calculator);
+    return calculator;
 }
 
 void GuiTest::MakeActive(rt::Window& window) {

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <string>
 
+class ControlWnd;
 class QAction;
 class QWidget;
 
@@ -38,6 +39,8 @@ protected:
     static void Press(QWidget* widget, int key, const QString& text = {},
                       Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     static void Click(QWidget* widget);
+    // The calculator window as start-up leaves it: opened after the splash, and active.
+    static std::shared_ptr<class ControlWnd> CalculatorInFront();
     // Makes the window the active one, as a click on it would, and waits until it is.
     static void MakeActive(rt::Window& window);
     // Lets queued events run (deferred deletes, timers due now).
