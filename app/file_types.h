@@ -1,7 +1,7 @@
 #pragma once
 // The program's two declared document types. They are declared at start-up and used for
 // nothing else: the program opens and saves no documents.
-#include "framework/file_type.h"
+#include "framework/platform/file_type.h"
 
 #include <memory>
 #include <vector>

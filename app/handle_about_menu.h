@@ -1,6 +1,6 @@
 #pragma once
 // The application class: it adds one menu handler of its own, for the About command.
-#include "framework/application.h"
+#include "framework/lifecycle/application.h"
 
 #include <string>
 

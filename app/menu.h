@@ -1,8 +1,8 @@
 #pragma once
 // The program's one menu bar, built once and installed by every window as it lays itself out.
 // Items are found by name; the windows and the application answer them by name too.
-#include "framework/class_description.h"
-#include "framework/menu_item.h"
+#include "framework/core/class_description.h"
+#include "framework/menus/menu_item.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #pragma once
 // The state each picture accessor keeps of its own: a first-use flag and the loaded picture.
-#include "framework/picture.h"
+#include "framework/platform/picture.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The program's three pictures, each loaded by name on first use and kept once loaded; a load
 // that found nothing is tried again on the next call.
-#include "framework/picture.h"
+#include "framework/platform/picture.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 // One press of Calculate on the real calculator window with the largest analysis it takes:
 // 99 variables on 10 factors, read from the fields, multiplied and written back with its stamp.
-#include "framework/platform_hooks.h"
+#include "framework/platform/platform_hooks.h"
 #include "windows/control_wnd.h"
 
 #include "bench/loadings_text.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The errors the matrix component raises. Each message is written for the researcher who pasted
 // the numbers: it names the size asked for and, when reading, the row and item at fault.
-#include "framework/runtime_exception.h"
+#include "framework/core/runtime_exception.h"
 
 RT_DECLARE_EXCEPTION(DivideByZeroException, rt::RuntimeException)
 RT_DECLARE_EXCEPTION(NegativeNumberException, rt::RuntimeException)

@@ -1,7 +1,7 @@
 #include "tests/support/gui_test.h"
 
-#include "framework/date.h"
-#include "framework/platform_hooks.h"
+#include "framework/platform/date.h"
+#include "framework/platform/platform_hooks.h"
 #include "matrix/matrix.h"
 #include "windows/control_wnd.h"
 

@@ -1,8 +1,8 @@
 #include "tests/support/gui_test.h"
 
 #include "app/startup.h"
-#include "framework/picture.h"
-#include "framework/text_functions.h"
+#include "framework/core/text_functions.h"
+#include "framework/platform/picture.h"
 #include "windows/about_wnd.h"
 #include "windows/control_wnd.h"
 #include "windows/description_wnd.h"

@@ -2,8 +2,8 @@
 
 #include "app/file_types.h"
 #include "app/startup.h"
-#include "framework/platform_hooks.h"
-#include "framework/runtime_exception.h"
+#include "framework/core/runtime_exception.h"
+#include "framework/platform/platform_hooks.h"
 
 #include <vector>
 

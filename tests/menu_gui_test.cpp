@@ -2,9 +2,9 @@
 
 #include "app/menu.h"
 #include "app/startup.h"
-#include "framework/menu_bar_view.h"
-#include "framework/platform_hooks.h"
-#include "framework/timer.h"
+#include "framework/controls/timer.h"
+#include "framework/menus/menu_bar_view.h"
+#include "framework/platform/platform_hooks.h"
 #include "windows/about_wnd.h"
 #include "windows/control_wnd.h"
 #include "windows/description_wnd.h"

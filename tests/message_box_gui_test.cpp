@@ -1,7 +1,7 @@
 #include "tests/support/gui_test.h"
 
-#include "framework/msg_box.h"
-#include "framework/push_button.h"
+#include "framework/controls/push_button.h"
+#include "framework/platform/msg_box.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -3,7 +3,7 @@
 #include "tests/support/gui_test.h"
 
 #include "app/pictures.h"
-#include "framework/picture.h"
+#include "framework/platform/picture.h"
 #include "windows/about_wnd.h"
 #include "windows/control_wnd.h"
 

@@ -2,9 +2,9 @@
 
 #include "app/file_types.h"
 #include "app/startup.h"
-#include "framework/application.h"
-#include "framework/platform_hooks.h"
-#include "framework/runtime_exception.h"
+#include "framework/core/runtime_exception.h"
+#include "framework/lifecycle/application.h"
+#include "framework/platform/platform_hooks.h"
 #include "windows/about_wnd.h"
 #include "windows/control_wnd.h"
 

@@ -2,10 +2,10 @@
 // The splash and About window: the title picture over the notice line. Its one-shot timer, a
 // key press and a mouse press each put it away and bring up the calculator window. It is only
 // ever hidden, never closed, so its one instance lasts the whole run.
-#include "framework/canvas.h"
-#include "framework/control_table.h"
-#include "framework/label.h"
-#include "framework/timer.h"
+#include "framework/controls/canvas.h"
+#include "framework/controls/control_table.h"
+#include "framework/controls/label.h"
+#include "framework/controls/timer.h"
 #include "windows/menu_window.h"
 
 #include <memory>

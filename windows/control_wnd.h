@@ -3,12 +3,12 @@
 // framework's build loop when CreateControls fires; each control is reached by name through
 // an accessor. The framework calls the handlers below through the class description: the
 // controls' events (keys, buttons, help picture), the menu commands and the window events.
-#include "framework/canvas.h"
-#include "framework/control_table.h"
-#include "framework/label.h"
-#include "framework/push_button.h"
-#include "framework/text_area.h"
-#include "framework/text_field.h"
+#include "framework/controls/canvas.h"
+#include "framework/controls/control_table.h"
+#include "framework/controls/label.h"
+#include "framework/controls/push_button.h"
+#include "framework/controls/text_area.h"
+#include "framework/controls/text_field.h"
 #include "windows/menu_window.h"
 
 #include <memory>

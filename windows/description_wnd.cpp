@@ -1,7 +1,7 @@
 #include "windows/description_wnd.h"
 
-#include "framework/picture.h"
-#include "framework/text_functions.h"
+#include "framework/core/text_functions.h"
+#include "framework/platform/picture.h"
 #include "windows/control_wnd.h"
 
 #include <algorithm>

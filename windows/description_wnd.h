@@ -2,8 +2,8 @@
 // The help window: one read-only text area holding the help text, whose title line is set bold
 // when the area opens. It answers Control (bring the calculator forward) and Close; closed, it
 // is gone, and the next request sets up a new one.
-#include "framework/control_table.h"
-#include "framework/text_area.h"
+#include "framework/controls/control_table.h"
+#include "framework/controls/text_area.h"
 #include "windows/menu_window.h"
 
 #include <memory>

@@ -1,7 +1,7 @@
 #include "windows/menu_window.h"
 
 #include "app/menu.h"
-#include "framework/set_properties.h"
+#include "framework/controls/set_properties.h"
 
 namespace {
 using rt::MenuItem;

@@ -1,10 +1,10 @@
 #pragma once
 // What the program's three window classes share: the accessors of the shared menu bar's
 // fourteen items, each looking its item up afresh on the bar installed on the window.
-#include "framework/class_description.h"
-#include "framework/control_table.h"
-#include "framework/menu_item.h"
-#include "framework/window.h"
+#include "framework/controls/control_table.h"
+#include "framework/core/class_description.h"
+#include "framework/menus/menu_item.h"
+#include "framework/windows/window.h"
 
 #include <memory>
 #include <string>

@@ -1,8 +1,8 @@
 #include "tests/support/gui_test.h"
 
 #include "app/pictures.h"
-#include "framework/menu_bar_view.h"
-#include "framework/platform_hooks.h"
+#include "framework/menus/menu_bar_view.h"
+#include "framework/platform/platform_hooks.h"
 #include "windows/about_wnd.h"
 #include "windows/control_wnd.h"
 

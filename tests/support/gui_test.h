@@ -3,8 +3,8 @@
 // platform hooks recording messages and beeps with a fixed clock, everything reset after each
 // test. A message the test did not take fails the test, and a real modal dialog is closed and
 // reported instead of hanging the run, unless the test has taken the real message box.
-#include "framework/runtime.h"
-#include "framework/window.h"
+#include "framework/lifecycle/runtime.h"
+#include "framework/windows/window.h"
 
 #include <QString>
 #include <chrono>

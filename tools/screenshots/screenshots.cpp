@@ -2,7 +2,7 @@
 // with the help text's worked example calculated, and the help window.
 // Usage: screenshots OUTPUT-FOLDER
 #include "app/startup.h"
-#include "framework/runtime.h"
+#include "framework/lifecycle/runtime.h"
 #include "windows/about_wnd.h"
 #include "windows/control_wnd.h"
 #include "windows/description_wnd.h"

@@ -1,0 +1,209 @@
+#include "framework/lifecycle/runtime.h"
+
+#include "framework/core/exception_handling.h"
+#include "framework/core/main_thread.h"
+#include "framework/lifecycle/application.h"
+#include "framework/platform/picture.h"
+#include "framework/platform/platform_hooks.h"
+#include "framework/windows/window.h"
+
+#include <QApplication>
+#include <QByteArray>
+#include <QString>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <mutex>
+
+namespace rt {
+
+namespace {
+
+enum class Phase { NotStarted, Starting, Running, Finished };
+
+struct RunState {
+    Phase phase = Phase::NotStarted;
+    bool quitting = false;
+    bool quitCalled = false;
+    int quitCode = 0;
+    bool startupFailed = false;
+    bool pluginsResolved = false;
+};
+
+RunState& State() {
+    static RunState state;
+    return state;
+}
+
+std::unique_ptr<QApplication>& PlatformApp() {
+    static std::unique_ptr<QApplication> app;
+    return app;
+}
+
+// A message of Qt's while it opens the display, kept with copies of its context: the platform
+// plugin that wrote it may be unloaded before the message is passed on.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray file;
+    int line;
+    QByteArray function;
+    QByteArray category;
+    QString text;
+};
+
+struct HeldMessages {
+    std::mutex mutex;
+    std::vector<HeldMessage> messages;
+};
+
+HeldMessages& Held() {
+    static HeldMessages held;
+    return held;
+}
+
+void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+        // Qt found no display to open; its own account ends in an abort and advice that misleads.
+        std::fputs("Quorvane needs a graphical display: start it inside a desktop session, or set "
+                   "DISPLAY or WAYLAND_DISPLAY.\n",
+                   stderr);
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    const std::lock_guard lock(Held().mutex);
+    Held().messages.push_back(
+        {type, context.file, context.line, context.function, context.category, text});
+}
+
+// Opens the display; when there is none the process ends with one line on standard error, and
+// Qt's messages on the way are shown only when the display did open.
+std::unique_ptr<QApplication> OpenPlatformApp(int& argc, char** argv) {
+    const QtMessageHandler previous = qInstallMessageHandler(&HoldMessage);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+    std::vector<HeldMessage> messages;
+    {
+        const std::lock_guard lock(Held().mutex);
+        messages.swap(Held().messages);
+    }
+    const auto chars = [](const QByteArray& held) {
+        return held.isNull() ? nullptr : held.constData();
+    };
+    for (const auto& m : messages) {
+        const QMessageLogContext context(chars(m.file), m.line, chars(m.function),
+                                         chars(m.category));
+        previous(m.type, context, m.text);
+    }
+    return app;
+}
+
+} // namespace
+
+void RuntimeInit() {
+    State() = RunState{};
+    State().phase = Phase::Starting;
+    if (QCoreApplication::instance() == nullptr) {
+        // The program takes no command-line options, so Qt is handed none either.
+        static int argc = 1;
+        static char name[] = "quorvane";
+        static char* argv[] = {name, nullptr};
+        PlatformApp() = OpenPlatformApp(argc, argv);
+    }
+    // No display name: Qt would append it to every window title the window manager shows. The
+    // message boxes take their title from the application's name.
+    QApplication::setApplicationName(QStringLiteral("Quorvane"));
+    // Hiding the last window (the splash gives way) must not end the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+bool RuntimePerformInitializers(const std::vector<std::function<void()>>& initializers) {
+    try {
+        for (const auto& initializer : initializers)
+            initializer();
+    } catch (...) {
+        UnhandledException(std::current_exception());
+        return false;
+    }
+    return true;
+}
+
+void RuntimeInitExternalClasses() {
+    Window::ClassInfo();
+    Application::ClassInfo();
+}
+
+void InitPluginEntrypoints() {
+    State().pluginsResolved = true;
+}
+
+bool PluginEntrypointsResolved() {
+    return State().pluginsResolved;
+}
+
+void RunFrameworkInitialization(void (*lateStartup)()) {
+    RequireMainThread();
+    Dispatch([lateStartup] { lateStartup(); });
+}
+
+void RuntimeRun() {
+    RequireMainThread();
+    // A start-up that failed before any window was shown has nothing for the user to work with.
+    const auto open = OpenWindows();
+    const bool anyShown =
+        std::any_of(open.begin(), open.end(), [](const auto& window) { return window->Visible(); });
+    if (State().quitCalled || (State().startupFailed && !anyShown))
+        return;
+    State().phase = Phase::Running;
+    QApplication::exec();
+    State().phase = Phase::Finished;
+}
+
+void RuntimePerformFinalizers() {
+    for (const auto& window : OpenWindows())
+        window->Close();
+    // Qt's own objects must go before the process's static destructors run.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    PlatformApp().reset();
+}
+
+int RuntimeExit() {
+    if (State().quitCalled)
+        return State().quitCode;
+    return State().startupFailed ? 1 : 0;
+}
+
+void Quit(int code) {
+    RequireMainThread();
+    if (!State().quitCalled) {
+        State().quitCalled = true;
+        State().quitCode = code;
+    }
+    if (State().quitting)
+        return;
+    State().quitting = true;
+    for (const auto& window : OpenWindows())
+        window->Close();
+    QCoreApplication::exit(State().quitCode);
+}
+
+bool QuitRequested() {
+    return State().quitCalled;
+}
+
+void RuntimeNoteUnhandledError() {
+    if (State().phase == Phase::Starting)
+        State().startupFailed = true;
+}
+
+void ResetRuntime() {
+    for (const auto& window : OpenWindows())
+        window->Close();
+    RuntimeRegisterAppObject(nullptr);
+    RuntimeSetExceptionHelper(nullptr);
+    ResetPlatformHooks();
+    Picture::ResetResourceRoot();
+    State() = RunState{};
+}
+
+} // namespace rt

@@ -1,0 +1,104 @@
+#include "framework/windows/window_widget.h"
+
+#include "framework/core/exception_handling.h"
+#include "framework/core/key_text.h"
+#include "framework/windows/window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMouseEvent>
+#include <utility>
+
+namespace rt {
+
+namespace {
+
+class ContentWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    ContentWidget(QWidget* parent, std::weak_ptr<Window> owner)
+        : QWidget(parent), owner_(std::move(owner)) {}
+
+protected:
+    // Presses that no control took, on the picture and the labels too, reach the window.
+    void mousePressEvent(QMouseEvent* event) override {
+        const auto window = owner_.lock();
+        const QPoint p = event->position().toPoint();
+        if (window && window->RaiseEvent("MouseDown", {"", p.x(), p.y()}))
+            event->accept();
+        else
+            event->ignore();
+    }
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        if (const auto window = owner_.lock())
+            window->ContentResized();
+    }
+
+private:
+    std::weak_ptr<Window> owner_;
+};
+
+// Qt passes over the shortcut of a disabled action and delivers its key as a press. Enabling
+// runs before Qt matches the key, so a shortcut whose item is disabled reaches KeyDown.
+void EnableBeforeShortcut(const QMainWindow& top, Window& window, const QKeyEvent& event) {
+    const QWidget* bar = top.menuWidget();
+    if (bar == nullptr)
+        return;
+    const QKeySequence pressed(event.keyCombination());
+    for (const QAction* action : bar->findChildren<QAction*>())
+        if (action->shortcut() == pressed) {
+            Dispatch([&] { window.RunMenuEnabling(); });
+            return;
+        }
+}
+
+} // namespace
+
+WindowWidget::WindowWidget(std::weak_ptr<Window> owner)
+    : owner_(std::move(owner)), content_(new ContentWidget(this, owner_)) {
+    setCentralWidget(content_);
+}
+
+void WindowWidget::closeEvent(QCloseEvent* event) {
+    const auto window = owner_.lock();
+    if (window && !window->CloseRequestedByUser())
+        event->ignore();
+    else
+        event->accept();
+}
+
+void WindowWidget::ActivateBeforeMenu() {
+    if (isActiveWindow() || activationRaised_)
+        return;
+    activationRaised_ = true;
+    if (const auto window = owner_.lock())
+        window->RaiseEvent("Activate");
+}
+
+bool WindowWidget::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride)
+        if (const auto window = owner_.lock())
+            EnableBeforeShortcut(*this, *window, static_cast<const QKeyEvent&>(*event));
+    if (event->type() == QEvent::WindowActivate && !std::exchange(activationRaised_, false))
+        if (const auto window = owner_.lock())
+            window->RaiseEvent("Activate");
+    return QMainWindow::event(event);
+}
+
+void WindowWidget::keyPressEvent(QKeyEvent* event) {
+    const auto window = owner_.lock();
+    const auto key = WindowKeyText(*event);
+    if (window && key && window->RaiseEvent("KeyDown", {*key})) {
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+} // namespace rt
+
+#include "window_widget.moc"
