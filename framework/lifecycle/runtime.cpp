@@ -63,15 +63,24 @@ HeldMessages& Held() {
 }
 
 void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    const std::lock_guard lock(Held().mutex);
     if (type == QtFatalMsg) {
         // Qt found no display to open; its own account ends in an abort and advice that misleads.
-        std::fputs("Quorvane needs a graphical display: start it inside a desktop session, or set "
-                   "DISPLAY or WAYLAND_DISPLAY.\n",
-                   stderr);
+        // The platform plugin's first warning says why.
+        QString why;
+        for (const auto& held : Held().messages)
+            if (QByteArray(held.category).startsWith("qt.qpa")) {
+                why = held.text.section(QLatin1Char('\n'), 0, 0).trimmed();
+                break;
+            }
+        const QByteArray reason = why.isEmpty() ? QByteArray() : " (" + why.toLocal8Bit() + ")";
+        std::fprintf(stderr,
+                     "Quorvane needs a graphical display%s: start it inside a desktop session, "
+                     "or set DISPLAY or WAYLAND_DISPLAY.\n",
+                     reason.constData());
         std::fflush(stderr);
         std::_Exit(1);
     }
-    const std::lock_guard lock(Held().mutex);
     Held().messages.push_back(
         {type, context.file, context.line, context.function, context.category, text});
 }

@@ -16,11 +16,13 @@ done
 
 fail() { echo "FAIL: $*"; exit 1; }
 
-# Xvfb picks a free display itself and writes its number to the descriptor given.
+# Xvfb picks a free display itself and writes its number to the descriptor given. Without
+# -noreset it resets each time its last client leaves (xdotool's checks), and a program that
+# connects during a reset finds no display.
 display_file=$(mktemp)
 program_pid=""
 trap 'kill $program_pid "$xvfb" 2>/dev/null; wait 2>/dev/null; rm -f "$display_file"' EXIT
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
 xvfb=$!
 for _ in $(seq 100); do
     [ -s "$display_file" ] && break
