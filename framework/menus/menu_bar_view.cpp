@@ -6,6 +6,7 @@
 #include "framework/windows/window.h"
 #include "framework/windows/window_widget.h"
 
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 
@@ -29,11 +30,7 @@ MenuBarView::MenuBarView(QWidget* parent, std::weak_ptr<Window> window, const Me
         if (!top->Visible() || (top->Value().empty() && top->Count() == 0))
             continue;
         QMenu* menu = addMenu(ToQt(top->Value()));
-        connect(menu, &QMenu::aboutToShow, this, [this] {
-            if (const auto w = window_.lock())
-                Dispatch([&] { w->RunMenuEnabling(); });
-            SyncEnabled();
-        });
+        connect(menu, &QMenu::aboutToShow, this, &MenuBarView::RunEnabling);
         // Closed menus keep their shortcuts live; each choice is enabled afresh anyway.
         connect(menu, &QMenu::aboutToHide, this, [this] {
             for (auto& [name, entry] : actions_)
@@ -62,8 +59,23 @@ QAction* MenuBarView::ActionFor(const std::string& itemName) const {
     return it == actions_.end() ? nullptr : it->second.first;
 }
 
+void MenuBarView::EnableForShortcut(const QKeyEvent& event) {
+    const QKeySequence pressed(event.keyCombination());
+    for (const auto& [name, entry] : actions_)
+        if (entry.first->shortcut() == pressed) {
+            RunEnabling();
+            return;
+        }
+}
+
+void MenuBarView::RunEnabling() {
+    if (const auto w = window_.lock())
+        Dispatch([&] { w->RunMenuEnabling(); });
+    SyncEnabled();
+}
+
 void MenuBarView::mousePressEvent(QMouseEvent* event) {
-    if (auto* top = dynamic_cast<WindowWidget*>(window()))
+    if (auto* top = qobject_cast<WindowWidget*>(window()))
         top->ActivateBeforeMenu();
     QMenuBar::mousePressEvent(event);
 }

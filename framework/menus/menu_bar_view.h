@@ -5,6 +5,8 @@
 #include <map>
 #include <memory>
 
+class QKeyEvent;
+
 namespace rt {
 
 class MenuBar;
@@ -21,11 +23,15 @@ public:
     QAction* ActionFor(const std::string& itemName) const;
     // Brings the shown enabled states in line with the model.
     void SyncEnabled();
+    // Runs the window's enabling when the key is one of the bar's shortcuts, before Qt matches it:
+    // Qt passes over a disabled item's shortcut, and the key arrives as a press (KeyDown).
+    void EnableForShortcut(const QKeyEvent& event);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void RunEnabling();
     void Choose(const std::string& itemName);
     std::weak_ptr<Window> window_;
     std::map<std::string, std::pair<QAction*, std::weak_ptr<MenuItem>>> actions_;

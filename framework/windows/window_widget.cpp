@@ -1,13 +1,11 @@
 #include "framework/windows/window_widget.h"
 
-#include "framework/core/exception_handling.h"
 #include "framework/core/key_text.h"
+#include "framework/menus/menu_bar_view.h"
 #include "framework/windows/window.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QKeySequence>
 #include <QMouseEvent>
 #include <utility>
 
@@ -42,20 +40,6 @@ private:
     std::weak_ptr<Window> owner_;
 };
 
-// Qt passes over the shortcut of a disabled action and delivers its key as a press. Enabling
-// runs before Qt matches the key, so a shortcut whose item is disabled reaches KeyDown.
-void EnableBeforeShortcut(const QMainWindow& top, Window& window, const QKeyEvent& event) {
-    const QWidget* bar = top.menuWidget();
-    if (bar == nullptr)
-        return;
-    const QKeySequence pressed(event.keyCombination());
-    for (const QAction* action : bar->findChildren<QAction*>())
-        if (action->shortcut() == pressed) {
-            Dispatch([&] { window.RunMenuEnabling(); });
-            return;
-        }
-}
-
 } // namespace
 
 WindowWidget::WindowWidget(std::weak_ptr<Window> owner)
@@ -81,8 +65,8 @@ void WindowWidget::ActivateBeforeMenu() {
 
 bool WindowWidget::event(QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride)
-        if (const auto window = owner_.lock())
-            EnableBeforeShortcut(*this, *window, static_cast<const QKeyEvent&>(*event));
+        if (auto* bar = qobject_cast<MenuBarView*>(menuWidget()))
+            bar->EnableForShortcut(static_cast<const QKeyEvent&>(*event));
     if (event->type() == QEvent::WindowActivate && !std::exchange(activationRaised_, false))
         if (const auto window = owner_.lock())
             window->RaiseEvent("Activate");
