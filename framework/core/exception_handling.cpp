@@ -1,9 +1,6 @@
 #include "framework/core/exception_handling.h"
 
 #include "framework/core/runtime_exception.h"
-#include "framework/lifecycle/application.h"
-#include "framework/lifecycle/runtime.h"
-#include "framework/platform/msg_box.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -22,6 +19,16 @@ ExceptionHelper& Helper() {
     return helper;
 }
 
+struct InstalledReport {
+    UnhandledErrorHandler handler = nullptr;
+    UnhandledErrorReport report = &WriteUnhandledErrorLine;
+};
+
+InstalledReport& Installed() {
+    static InstalledReport installed;
+    return installed;
+}
+
 void CallStdFunction(void* argument) {
     (*static_cast<const std::function<void()>*>(argument))();
 }
@@ -32,21 +39,6 @@ std::string ClassNameOf(const std::exception& e) {
     const std::unique_ptr<char, void (*)(void*)> name(
         abi::__cxa_demangle(typeid(e).name(), nullptr, nullptr, &status), std::free);
     return status == 0 && name ? std::string(name.get()) : std::string(typeid(e).name());
-}
-
-// An application class that binds UnhandledException sees the error first; True settles it.
-bool ApplicationHandles(const std::exception_ptr& error) {
-    const auto app = GetAppObject();
-    const EventBinding* binding = app ? app->Describe().FindEvent("UnhandledException") : nullptr;
-    if (binding == nullptr)
-        return false;
-    try {
-        EventArgs args;
-        args.key = DescribeError(error);
-        return binding->invoke(*app, args);
-    } catch (...) {
-        return false;
-    }
 }
 
 } // namespace
@@ -73,9 +65,24 @@ bool Dispatch(const std::function<void()>& code) {
     }
     if (!error)
         return true;
-    if (!ApplicationHandles(error))
+    const UnhandledErrorHandler handler = Installed().handler;
+    if (handler == nullptr || !handler(error))
         UnhandledException(error);
     return false;
+}
+
+void InstallUnhandledErrorReport(UnhandledErrorHandler handler, UnhandledErrorReport report) {
+    Installed() = {handler, report != nullptr ? report : &WriteUnhandledErrorLine};
+}
+
+void UnhandledException(const std::exception_ptr& error) {
+    Installed().report(error);
+}
+
+void WriteUnhandledErrorLine(const std::exception_ptr& error) {
+    std::string line = DescribeError(error);
+    std::replace(line.begin(), line.end(), '\r', ' ');
+    std::fprintf(stderr, "Quorvane: unhandled error: %s\n", line.c_str());
 }
 
 std::string DescribeError(const std::exception_ptr& error) {
@@ -87,19 +94,6 @@ std::string DescribeError(const std::exception_ptr& error) {
         return std::string(e.what()) + "\r\r(" + ClassNameOf(e) + ")";
     } catch (...) {
         return "An unknown error occurred.";
-    }
-}
-
-void UnhandledException(const std::exception_ptr& error) {
-    RuntimeNoteUnhandledError();
-    const std::string description = DescribeError(error);
-    std::string line = description;
-    std::replace(line.begin(), line.end(), '\r', ' ');
-    std::fprintf(stderr, "Quorvane: unhandled error: %s\n", line.c_str());
-    try {
-        MsgBox("Quorvane could not finish what it was doing.\r\r" + description);
-    } catch (...) {
-        // A report that cannot be shown must not take the event loop down with it.
     }
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // Errors never cross a Qt event dispatch: every call from Qt into program code goes through
-// Dispatch, which runs it through the exception helper and reports what escapes.
+// Dispatch, which runs it through the exception helper and hands what escapes to the installed
+// unhandled-error report. Until lifecycle/ installs the program's report at start-up, the report
+// is one line on standard error, which needs neither a display nor an application object.
 #include <exception>
 #include <functional>
 #include <string>
@@ -16,8 +18,18 @@ void RuntimeSetExceptionHelper(ExceptionHelper helper);
 // Runs code called from the event loop; returns false when an error escaped it (and was reported).
 bool Dispatch(const std::function<void()>& code);
 
-// The default report of an unhandled error: a message box naming the error; the program goes on.
+// An error that escaped Dispatch is offered to the handler first, and true settles it; what is
+// left goes to the report. A null handler settles nothing; a null report is the standard-error
+// line.
+using UnhandledErrorHandler = bool (*)(const std::exception_ptr& error);
+using UnhandledErrorReport = void (*)(const std::exception_ptr& error);
+void InstallUnhandledErrorReport(UnhandledErrorHandler handler, UnhandledErrorReport report);
+
+// Reports the error through the installed report; the program goes on.
 void UnhandledException(const std::exception_ptr& error);
+// The plain report: "Quorvane: unhandled error: ..." on standard error, the description on one
+// line.
+void WriteUnhandledErrorLine(const std::exception_ptr& error);
 // "message (ClassName)" of any error, as the report shows it.
 std::string DescribeError(const std::exception_ptr& error);
 

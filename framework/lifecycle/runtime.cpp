@@ -3,6 +3,7 @@
 #include "framework/core/exception_handling.h"
 #include "framework/core/main_thread.h"
 #include "framework/lifecycle/application.h"
+#include "framework/platform/msg_box.h"
 #include "framework/platform/picture.h"
 #include "framework/platform/platform_hooks.h"
 #include "framework/windows/window.h"
@@ -107,11 +108,40 @@ std::unique_ptr<QApplication> OpenPlatformApp(int& argc, char** argv) {
     return app;
 }
 
+// An application class that binds UnhandledException sees the error first; True settles it.
+bool ApplicationHandles(const std::exception_ptr& error) {
+    const auto app = GetAppObject();
+    const EventBinding* binding = app ? app->Describe().FindEvent("UnhandledException") : nullptr;
+    if (binding == nullptr)
+        return false;
+    try {
+        EventArgs args;
+        args.key = DescribeError(error);
+        return binding->invoke(*app, args);
+    } catch (...) {
+        return false;
+    }
+}
+
+// The report the user sees: the line on standard error and a message box naming the error.
+// During start-up it fails the run.
+void ReportUnhandledError(const std::exception_ptr& error) {
+    if (State().phase == Phase::Starting)
+        State().startupFailed = true;
+    WriteUnhandledErrorLine(error);
+    try {
+        MsgBox("Quorvane could not finish what it was doing.\r\r" + DescribeError(error));
+    } catch (...) {
+        // A report that cannot be shown must not take the event loop down with it.
+    }
+}
+
 } // namespace
 
 void RuntimeInit() {
     State() = RunState{};
     State().phase = Phase::Starting;
+    InstallUnhandledErrorReport(&ApplicationHandles, &ReportUnhandledError);
     if (QCoreApplication::instance() == nullptr) {
         // The program takes no command-line options, so Qt is handed none either.
         static int argc = 1;
@@ -200,16 +230,12 @@ bool QuitRequested() {
     return State().quitCalled;
 }
 
-void RuntimeNoteUnhandledError() {
-    if (State().phase == Phase::Starting)
-        State().startupFailed = true;
-}
-
 void ResetRuntime() {
     for (const auto& window : OpenWindows())
         window->Close();
     RuntimeRegisterAppObject(nullptr);
     RuntimeSetExceptionHelper(nullptr);
+    InstallUnhandledErrorReport(&ApplicationHandles, &ReportUnhandledError);
     ResetPlatformHooks();
     Picture::ResetResourceRoot();
     State() = RunState{};

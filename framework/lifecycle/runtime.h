@@ -6,8 +6,10 @@
 
 namespace rt {
 
-// Starts the runtime and the platform's application object; the first call of the process.
-// Without a graphical display the process ends here, with one line on stderr and status 1.
+// Starts the runtime and the platform's application object, and installs the unhandled-error
+// report the user sees (the application's UnhandledException first, then a message box); the
+// first call of the process. Without a graphical display the process ends here, with one line
+// on stderr and status 1.
 void RuntimeInit();
 // Works through the initialiser list (class descriptions, initial values) in order. An error
 // ends it with the unhandled-error report and fails the run; answers whether every one ran.
@@ -29,10 +31,8 @@ int RuntimeExit();
 void Quit(int code = 0);
 bool QuitRequested();
 
-// An error reached the unhandled-error report; during start-up it fails the run.
-void RuntimeNoteUnhandledError();
-
-// Puts the runtime back as a new process has it: no windows, no application object, no quit.
+// Puts the runtime back as a new process has it: no windows, no application object, no quit;
+// the unhandled-error report is the one RuntimeInit installs.
 void ResetRuntime();
 
 } // namespace rt
