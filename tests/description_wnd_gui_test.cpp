@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <algorithm>
@@ -189,6 +190,27 @@ TEST_F(OpenHelpTest, TextCannotBeChanged) {
     Press(area, Qt::Key_V, "v", Qt::ControlModifier);
     EXPECT_EQ(help->DescribeFld2()->Text(), before);
     EXPECT_TRUE(qobject_cast<QPlainTextEdit*>(area)->isReadOnly());
+}
+
+// The help text is styled: a copy of it keeps the bold title for the programs that read styles.
+TEST_F(OpenHelpTest, CopiedTextKeepsItsStyles) {
+    auto* area = qobject_cast<QPlainTextEdit*>(help->DescribeFld2()->Widget());
+    QWidget* page = area->viewport();
+    MakeActive(*help);
+    QTest::mousePress(page, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    QTest::mouseMove(page, QPoint(page->width() / 2, page->height() / 2));
+    QTest::mouseRelease(page, Qt::LeftButton, Qt::NoModifier,
+                        QPoint(page->width() / 2, page->height() / 2));
+    QClipboard* clipboard = QApplication::clipboard();
+    clipboard->clear();
+    Choose(*help, "EditCopy");
+    const QMimeData* copied = clipboard->mimeData();
+    ASSERT_NE(copied, nullptr);
+    EXPECT_TRUE(copied->hasHtml()) << copied->formats().join(' ').toStdString();
+    EXPECT_TRUE(copied->html().contains("font-weight")) << copied->html().toStdString();
+    const std::string text = copied->text().replace('\n', '\r').toStdString();
+    EXPECT_GT(text.size(), 40u);
+    EXPECT_EQ(help->DescribeFld2()->Text().rfind(text, 0), 0u) << text;
 }
 
 TEST_F(OpenHelpTest, WindowFrame) {

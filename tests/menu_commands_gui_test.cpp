@@ -1,6 +1,7 @@
 #include "tests/support/gui_test.h"
 
 #include "app/startup.h"
+#include "framework/platform/date.h"
 #include "windows/about_wnd.h"
 #include "windows/control_wnd.h"
 #include "windows/description_wnd.h"
@@ -12,9 +13,11 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextCursor>
+#include <ostream>
 
 namespace {
 
@@ -89,6 +92,89 @@ TEST_F(CalculatorMenuTest, CopyTakesTheFocusedFieldsSelection) {
     EXPECT_EQ(clipboard->text(), ".60");
     EXPECT_EQ(calculator->PmatrixFld()->Text(), ".80 .00\r.60 .00");
 }
+
+// The worked example as a spreadsheet hands it over, and its result as another program reads
+// it: tabs between values, one line per row.
+const char* const kPastedPattern = ".80\t.00\n.60\t.00\n.40\t.30\n.40\t.50\n.00\t.70\n.00\t.60";
+const char* const kPastedCorrelations = "1.00\t.50\n.50\t1.00";
+const char* const kCopiedStructure =
+    "0.8\t0.4\n0.6\t0.3\n0.55\t0.5\n0.65\t0.7\n0.35\t0.7\n0.3\t0.6";
+
+enum class Way { KeyboardCopy, KeyboardCut, MenuCopy, MenuCut };
+
+struct PlainCopyCase {
+    const char* name;
+    Way way;
+};
+
+void PrintTo(const PlainCopyCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class PlainCopyTest : public CalculatorMenuTest,
+                      public ::testing::WithParamInterface<PlainCopyCase> {
+protected:
+    static void PasteInto(QWidget* area, const QString& text) {
+        QApplication::clipboard()->setText(text);
+        area->setFocus();
+        QTest::keyClick(area, Qt::Key_V, Qt::ControlModifier);
+    }
+    // A text control reads with CR between lines.
+    static std::string AsShown(QString text) { return text.replace('\n', '\r').toStdString(); }
+};
+
+// A spreadsheet takes the richest format offered: with only plain text the values arrive as
+// numbers in cells of their own.
+TEST_P(PlainCopyTest, AnAreaWithoutStyledTextOffersOnlyPlainText) {
+    Type(calculator->Nvariables()->Widget(), "6");
+    Type(calculator->Nfactors()->Widget(), "2");
+    PasteInto(calculator->PmatrixFld()->Widget(), kPastedPattern);
+    PasteInto(calculator->FmatrixFld()->Widget(), kPastedCorrelations);
+    Click(calculator->CalculateBtn()->Widget());
+    const rt::Date now;
+    const QString structure = QString(kCopiedStructure) + "\n" +
+                              QString::fromStdString(now.ShortDate() + "  " + now.LongTime());
+    ASSERT_EQ(calculator->SmatrixFld()->Text(), AsShown(structure));
+
+    const Way way = GetParam().way;
+    const bool cut = way == Way::KeyboardCut || way == Way::MenuCut;
+    const auto source = cut ? calculator->PmatrixFld() : calculator->SmatrixFld();
+    QWidget* area = source->Widget();
+    area->setFocus();
+    QTest::keyClick(area, Qt::Key_A, Qt::ControlModifier);
+    QClipboard* clipboard = QApplication::clipboard();
+    clipboard->clear();
+    switch (way) {
+    case Way::KeyboardCopy:
+        QTest::keyClick(area, Qt::Key_C, Qt::ControlModifier);
+        break;
+    case Way::KeyboardCut:
+        QTest::keyClick(area, Qt::Key_X, Qt::ControlModifier);
+        break;
+    case Way::MenuCopy:
+        Choose(*calculator, "EditCopy");
+        break;
+    case Way::MenuCut:
+        Choose(*calculator, "EditCut");
+        break;
+    }
+
+    ASSERT_NE(clipboard->mimeData(), nullptr);
+    EXPECT_EQ(clipboard->mimeData()->formats().join(' ').toStdString(), "text/plain");
+    EXPECT_EQ(clipboard->text().toStdString(),
+              (cut ? QString(kPastedPattern) : structure).toStdString());
+    EXPECT_EQ(source->Text(), cut ? "" : AsShown(structure));
+}
+
+const PlainCopyCase kPlainCopies[] = {
+    {"KeyboardCopy", Way::KeyboardCopy},
+    {"KeyboardCut", Way::KeyboardCut},
+    {"MenuCopy", Way::MenuCopy},
+    {"MenuCut", Way::MenuCut},
+};
+
+INSTANTIATE_TEST_SUITE_P(Ways, PlainCopyTest, ::testing::ValuesIn(kPlainCopies),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 enum class Effect { OpensHelp, ShowsAbout, None, EndsProgram };
 
@@ -199,7 +285,35 @@ TEST_F(CalculatorMenuTest, AboutGoesAwayWheneverTheCalculatorBecomesActive) {
 
 // With About in front, a press on the calculator's menu bar makes the calculator the active
 // window, but the window system says so only after the chosen command has run.
-TEST_F(CalculatorMenuTest, AboutChosenWhileTheAboutWindowIsInFrontStaysShown) {
+// The window system's reports of the calculator's activation around the popup menu: under X
+// they come late, after the command, and more than once (the popup's grab moves the focus out and
+// back), each before the About window's own activation is reported.
+struct LateReports {
+    const char* name;
+    int beforeCommand;
+    int afterCommand;
+    bool outAndBack;
+};
+
+class AboutChosenWhileTheAboutWindowIsInFrontTest
+    : public CalculatorMenuTest,
+      public ::testing::WithParamInterface<LateReports> {
+protected:
+    // What the widgets hear of a report, without the offscreen platform changing its own state.
+    void ReportCalculator(int count, bool outAndBack) {
+        for (int i = 0; i < count; ++i) {
+            if (outAndBack) {
+                QEvent out(QEvent::WindowDeactivate);
+                QApplication::sendEvent(calculator->TopWidget(), &out);
+            }
+            QEvent in(QEvent::WindowActivate);
+            QApplication::sendEvent(calculator->TopWidget(), &in);
+        }
+    }
+};
+
+TEST_P(AboutChosenWhileTheAboutWindowIsInFrontTest, StaysShown) {
+    const LateReports& c = GetParam();
     Choose(*calculator, "AboutMenuItem");
     MakeActive(*about);
     auto* top = qobject_cast<QMainWindow*>(calculator->TopWidget());
@@ -208,21 +322,34 @@ TEST_F(CalculatorMenuTest, AboutChosenWhileTheAboutWindowIsInFrontStaysShown) {
     QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier,
                       bar->actionGeometry(windowMenu).center());
     EXPECT_FALSE(about->Visible()) << "the calculator's Activate comes with the press";
+    ReportCalculator(c.beforeCommand, c.outAndBack);
 
     QAction* aboutEntry = OpenMenuAction(*calculator, "AboutMenuItem");
     ASSERT_NE(aboutEntry, nullptr);
     aboutEntry->trigger();
     windowMenu->menu()->hide();
-    MakeActive(*calculator);
+    ReportCalculator(c.afterCommand, c.outAndBack);
     Settle();
 
     EXPECT_TRUE(about->Visible());
     EXPECT_EQ(::AboutWnd(), about);
-    // The next activation is an ordinary one again.
-    MakeActive(*about);
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), about->TopWidget(), 1000);
+    // The user bringing the calculator forward still puts the About window away.
     MakeActive(*calculator);
     QTRY_VERIFY_WITH_TIMEOUT(!about->Visible(), 1000);
 }
+
+const LateReports kLateReports[] = {
+    {"NoLateReport", 0, 0, false},
+    {"OneAfterTheCommand", 0, 1, false},
+    {"OneBeforeAndOneAfterTheCommand", 1, 1, false},
+    {"SeveralAfterTheCommand", 0, 3, false},
+    {"OutAndBackAfterTheCommand", 0, 2, true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Reports, AboutChosenWhileTheAboutWindowIsInFrontTest,
+                         ::testing::ValuesIn(kLateReports),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The About window has no close button: a close request from the window manager is refused.
 TEST_F(CalculatorMenuTest, TheAboutWindowRefusesACloseRequest) {

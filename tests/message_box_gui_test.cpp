@@ -2,6 +2,8 @@
 
 #include "framework/controls/push_button.h"
 #include "framework/platform/msg_box.h"
+#include "windows/about_wnd.h"
+#include "windows/control_wnd.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -57,6 +59,40 @@ TEST_F(MessageBoxTest, RealBoxOutlivesTheWindowClosedWhileItWaits) {
     EXPECT_EQ(title.toStdString(), "Quorvane");
     EXPECT_EQ(text.toStdString(), "The disk is full.");
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// The splash's timer brings the calculator forward while its message box waits: the box keeps
+// the keyboard, so Return still answers it.
+TEST_F(MessageBoxTest, WindowBroughtForwardWhileABoxWaitsLeavesTheBoxInFront) {
+    UseRealMessageBox();
+    const auto about = ::AboutWnd();
+    const auto calculator = CalculatorInFront();
+    bool boxActive = false;
+    bool answeredByReturn = false;
+    QTimer::singleShot(0, [&] {
+        const QPointer<QMessageBox> box =
+            qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box.isNull()) {
+            ADD_FAILURE() << "No message box is shown.";
+            return;
+        }
+        EXPECT_TRUE(QTest::qWaitForWindowActive(box));
+        about->Timer1_Action(*about->Timer1());
+        QTest::qWait(50);
+        boxActive = box->isVisible() && QApplication::activeWindow() == box;
+        if (QWidget* focus = QApplication::focusWidget())
+            QTest::keyClick(focus, Qt::Key_Return);
+        answeredByReturn = !box->isVisible();
+        if (!answeredByReturn)
+            box->done(0);
+    });
+    Click(calculator->CalculateBtn()->Widget());
+    Settle();
+
+    EXPECT_TRUE(boxActive);
+    EXPECT_TRUE(answeredByReturn);
+    EXPECT_TRUE(calculator->Visible());
+    EXPECT_FALSE(about->Visible());
 }
 
 } // namespace

@@ -4,18 +4,43 @@
 #include "framework/core/text_model.h"
 
 #include <QApplication>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <algorithm>
 
 namespace rt {
 
 namespace {
 
-QPlainTextEdit& Edit(QWidget& w) {
-    return static_cast<QPlainTextEdit&>(w);
+// Other programs take the richest format a copy offers: a spreadsheet reads styled text as one
+// cell per line, so an area without styled text offers plain text alone (copy, cut and drag).
+class PlainTextEdit : public QPlainTextEdit {
+    Q_OBJECT
+
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+    void AllowStyledText(bool allow) { styled_ = allow; }
+
+protected:
+    QMimeData* createMimeDataFromSelection() const override {
+        if (styled_)
+            return QPlainTextEdit::createMimeDataFromSelection();
+        auto* data = new QMimeData;
+        // The fragment's plain text has a line feed between paragraphs and for a line break.
+        data->setText(textCursor().selection().toPlainText());
+        return data;
+    }
+
+private:
+    bool styled_ = true;
+};
+
+PlainTextEdit& Edit(QWidget& w) {
+    return static_cast<PlainTextEdit&>(w);
 }
 
 void SetDocumentAlignment(QPlainTextEdit& e, Qt::Alignment alignment) {
@@ -41,7 +66,7 @@ void ShowSelectionUnfocused(QPlainTextEdit& e, bool show) {
 } // namespace
 
 QWidget* TextArea::CreateWidget(QWidget* parent) {
-    auto* edit = new QPlainTextEdit(parent);
+    auto* edit = new PlainTextEdit(parent);
     edit->setTabChangesFocus(true);
     return edit;
 }
@@ -64,7 +89,7 @@ void TextArea::WindowOpened() {
 }
 
 bool TextArea::ApplyProperty(const std::string& name, const Value& value) {
-    QPlainTextEdit& e = Edit(RequireWidget());
+    PlainTextEdit& e = Edit(RequireWidget());
     if (name == "Value" || name == "Text") {
         e.setPlainText(ToQt(AsText(value)));
     } else if (name == "ReadOnly") {
@@ -93,11 +118,12 @@ bool TextArea::ApplyProperty(const std::string& name, const Value& value) {
         e.setFrameShape(AsBool(value) ? QFrame::StyledPanel : QFrame::NoFrame);
     } else if (name == "AllowFocusRing") {
         e.setAttribute(Qt::WA_MacShowFocusRect, AsBool(value));
+    } else if (name == "AllowStyledText") {
+        e.AllowStyledText(AsBool(value));
     } else if (ApplyFontProperty(e, name, value)) {
         return true;
-    } else if (name != "AllowStyledText" && name != "LineHeight" && name != "LineSpacing" &&
-               name != "AllowSpellChecking" && name != "Format" && name != "ValidationMask" &&
-               name != "MaximumCharactersAllowed") {
+    } else if (name != "LineHeight" && name != "LineSpacing" && name != "AllowSpellChecking" &&
+               name != "Format" && name != "ValidationMask" && name != "MaximumCharactersAllowed") {
         return RectControl::ApplyProperty(name, value);
     }
     return true;
@@ -129,3 +155,5 @@ bool StyledText::IsBold(std::int64_t position) const {
 }
 
 } // namespace rt
+
+#include "text_area.moc"

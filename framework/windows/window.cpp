@@ -8,6 +8,7 @@
 #include "framework/core/text_model.h"
 #include "framework/menus/menu_bar_view.h"
 #include "framework/menus/menu_routing.h"
+#include "framework/windows/window_activation.h"
 #include "framework/windows/window_registry.h"
 #include "framework/windows/window_widget.h"
 
@@ -69,23 +70,24 @@ void Window::Constructor() {
         EventArgs args;
         args.window = this;
         RaiseEvent("AddMenuHandlers", args);
+        setUp_ = true;
+        ApplyFrame();
+        ApplySize();
+        RecordAnchors();
+        // An Open handler may add controls to the window; the list is copied before any runs.
+        const auto opened = controls_;
+        for (const auto& control : opened)
+            control->WindowOpened();
+        if (properties_.count("Visible") != 0 && AsBool(properties_.at("Visible")))
+            Show();
     } catch (...) {
-        // A window that could not be set up is not kept: the next request builds a whole one.
+        // A window that could not be set up, whichever step failed, is not kept: the next
+        // request builds a whole one.
         closed_ = true;
         Unregister(*this);
         delete d_->widget;
         throw;
     }
-    setUp_ = true;
-    ApplyFrame();
-    ApplySize();
-    RecordAnchors();
-    // An Open handler may add controls to the window; the list is copied before any runs.
-    const auto opened = controls_;
-    for (const auto& control : opened)
-        control->WindowOpened();
-    if (properties_.count("Visible") != 0 && AsBool(properties_.at("Visible")))
-        Show();
 }
 
 void Window::Show() {
@@ -95,14 +97,26 @@ void Window::Show() {
     properties_["Visible"] = true;
     if (!setUp_)
         return; // shown once the set-up events have all run
-    d_->widget->show();
-    d_->widget->raise();
-    d_->widget->activateWindow();
+    WindowWidget& top = *d_->widget;
+    top.show();
+    top.raise();
+    // An open message box or menu of the program stays above the window, and the box keeps the
+    // keyboard: covered, it would refuse every click and the program would look frozen.
+    if (QWidget* box = QApplication::activeModalWidget(); box != nullptr && box != &top) {
+        box->raise();
+    } else {
+        if (!top.isActiveWindow())
+            NoteActivationRequested(*this);
+        top.activateWindow();
+    }
+    if (QWidget* popup = QApplication::activePopupWidget())
+        popup->raise();
 }
 
 void Window::Hide() {
     RequireMainThread();
     properties_["Visible"] = false;
+    ForgetActivation(*this);
     if (d_->widget)
         d_->widget->hide();
 }
@@ -120,6 +134,7 @@ void Window::Close() {
     if (setUp_)
         RaiseEvent("Close");
     Unregister(*this);
+    ForgetActivation(*this);
     if (d_->widget) {
         d_->widget->hide();
         d_->widget->deleteLater();

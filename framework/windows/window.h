@@ -32,8 +32,8 @@ public:
     std::string FullName() const { return Describe().fullName; }
 
     // Sets the window up through its set-up events; the framework holds it from now on and
-    // shows it when its properties made it visible. An error in a set-up event is passed on,
-    // and the framework keeps nothing of the window.
+    // shows it when its properties made it visible. An error in any step of the set-up (its
+    // events, its frame and size) is passed on, and the framework keeps nothing of the window.
     void Constructor();
     void Show();
     void Hide();

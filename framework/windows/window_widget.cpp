@@ -3,6 +3,7 @@
 #include "framework/core/key_text.h"
 #include "framework/menus/menu_bar_view.h"
 #include "framework/windows/window.h"
+#include "framework/windows/window_activation.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -56,10 +57,7 @@ void WindowWidget::closeEvent(QCloseEvent* event) {
 }
 
 void WindowWidget::ActivateBeforeMenu() {
-    if (isActiveWindow() || activationRaised_)
-        return;
-    activationRaised_ = true;
-    if (const auto window = owner_.lock())
+    if (const auto window = owner_.lock(); window && AnswerActivationNow(*window))
         window->RaiseEvent("Activate");
 }
 
@@ -67,9 +65,13 @@ bool WindowWidget::event(QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride)
         if (auto* bar = qobject_cast<MenuBarView*>(menuWidget()))
             bar->EnableForShortcut(static_cast<const QKeyEvent&>(*event));
-    if (event->type() == QEvent::WindowActivate && !std::exchange(activationRaised_, false))
-        if (const auto window = owner_.lock())
-            window->RaiseEvent("Activate");
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate)
+        if (const auto window = owner_.lock()) {
+            if (event->type() == QEvent::WindowDeactivate)
+                NoteDeactivation(*window);
+            else if (TakeActivation(*window))
+                window->RaiseEvent("Activate");
+        }
     return QMainWindow::event(event);
 }
 

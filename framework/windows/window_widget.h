@@ -14,9 +14,9 @@ class WindowWidget : public QMainWindow {
 public:
     WindowWidget(std::weak_ptr<Window> owner);
     QWidget* Content() const { return content_; }
-    // A press on the menu bar of an inactive window. The window system activates the window only
-    // once the menu has closed, after the chosen command; Activate is raised now, before the
-    // command as the user sees it, and the late activation does not raise it again.
+    // A press on the menu bar. The window system may activate the window only once the menu has
+    // closed, after the chosen command; Activate is raised now, before the command as the user
+    // sees it, and the late activation does not raise it again.
     void ActivateBeforeMenu();
 
 protected:
@@ -27,7 +27,6 @@ protected:
 private:
     std::weak_ptr<Window> owner_;
     QWidget* content_;
-    bool activationRaised_ = false;
 };
 
 } // namespace rt

@@ -1,10 +1,12 @@
-// Windows: a closed window's properties, and the classes of the framework's widgets.
+// Windows: a closed window's properties, a build that fails, and the classes of the framework's
+// widgets.
 #include "tests/support/framework_test.h"
 
 #include "framework/controls/canvas.h"
 #include "framework/menus/menu_bar_view.h"
 #include "framework/windows/window_widget.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QValidator>
 #include <ostream>
@@ -49,6 +51,111 @@ const ClosedWindowCase kClosedWindowProperties[] = {
 INSTANTIATE_TEST_SUITE_P(Properties, ClosedWindowTest, ::testing::ValuesIn(kClosedWindowProperties),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The step at which a build of the faulty window class goes wrong.
+enum class Fault { None, Layout, CreateControls, AddMenuHandlers, Frame, Size };
+
+// A window class of its own whose build fails at the step it is told to.
+class FaultyWindow : public rt::Window {
+public:
+    static const rt::ClassDescription& ClassInfo() {
+        return rt::ObtainClass("FaultyWindow", [] {
+            rt::ClassDescription d;
+            d.fullName = "FaultyWindow";
+            d.base = &rt::Window::ClassInfo();
+            d.events = {rt::BindEvent("Layout", &FaultyWindow::Layout),
+                        rt::BindEvent("CreateControls", &FaultyWindow::CreateControls),
+                        rt::BindEvent("AddMenuHandlers", &FaultyWindow::AddMenuHandlers)};
+            return d;
+        });
+    }
+    const rt::ClassDescription& Describe() const override { return ClassInfo(); }
+
+    void Layout() {
+        SetProperty("Title", std::string("Faulty"));
+        // A text where a number belongs is taken here and fails when the frame or size is applied.
+        SetProperty("Type", fault == Fault::Frame ? rt::Value(std::string("plain"))
+                                                  : rt::Value(std::int64_t{0}));
+        SetProperty("Width", fault == Fault::Size ? rt::Value(std::string("wide"))
+                                                  : rt::Value(std::int64_t{320}));
+        SetProperty("Height", std::int64_t{200});
+        SetProperty("Visible", true);
+        FailAt(Fault::Layout);
+    }
+    void CreateControls() {
+        AddControl("Area", New<rt::TextArea>());
+        FailAt(Fault::CreateControls);
+    }
+    void AddMenuHandlers(rt::Window& window) {
+        window.AddMenuHandler("EditCopy", [] { return true; });
+        FailAt(Fault::AddMenuHandlers);
+    }
+
+    static inline Fault fault = Fault::None;
+
+private:
+    static void FailAt(Fault step) {
+        if (fault == step)
+            throw rt::RuntimeException("The build failed here.");
+    }
+};
+
+struct FailedBuildCase {
+    const char* name;
+    Fault fault;
+    const char* error;
+};
+
+void PrintTo(const FailedBuildCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class FailedBuildTest : public GuiTest, public ::testing::WithParamInterface<FailedBuildCase> {
+protected:
+    void TearDown() override {
+        FaultyWindow::fault = Fault::None;
+        GuiTest::TearDown();
+    }
+};
+
+TEST_P(FailedBuildTest, PassesTheErrorOnAndLeavesNoWindowBehind) {
+    Settle();
+    const auto topLevels = QApplication::topLevelWidgets().size();
+    FaultyWindow::fault = GetParam().fault;
+    try {
+        rt::ImplicitWindow<FaultyWindow>();
+        ADD_FAILURE() << "the build went through";
+    } catch (const rt::RuntimeException& e) {
+        EXPECT_NE(std::string(e.what()).find(GetParam().error), std::string::npos) << e.what();
+    }
+    Settle();
+    EXPECT_EQ(rt::GetImplicitWindow("FaultyWindow"), nullptr);
+    EXPECT_EQ(QApplication::topLevelWidgets().size(), topLevels) << "a half-built window is left";
+
+    FaultyWindow::fault = Fault::None;
+    const auto window = rt::ImplicitWindow<FaultyWindow>();
+    EXPECT_EQ(rt::GetImplicitWindow("FaultyWindow"), window);
+    ASSERT_TRUE(window->Visible());
+    EXPECT_EQ(window->TopWidget()->windowTitle(), "Faulty");
+    EXPECT_EQ(window->ContentWidget()->size(), QSize(320, 200));
+    const auto area = rt::Cast<rt::TextArea>(window->ControlByName("Area"));
+    ASSERT_NE(area, nullptr);
+    EXPECT_TRUE(area->Widget()->isVisible());
+    EXPECT_TRUE(window->HasMenuHandler("EditCopy"));
+    Settle();
+    EXPECT_EQ(QApplication::topLevelWidgets().size(), topLevels + 1);
+}
+
+const FailedBuildCase kFailedBuilds[] = {
+    {"Layout", Fault::Layout, "The build failed here."},
+    {"CreateControls", Fault::CreateControls, "The build failed here."},
+    {"AddMenuHandlers", Fault::AddMenuHandlers, "The build failed here."},
+    {"FrameStep", Fault::Frame, "not an integer"},
+    {"SizeStep", Fault::Size, "not an integer"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Steps, FailedBuildTest, ::testing::ValuesIn(kFailedBuilds),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(FrameworkTest, FrameworkWidgetsKnowTheirOwnClasses) {
     window->SetMenuBar(std::make_shared<rt::MenuBar>());
     const auto canvas = window->New<rt::Canvas>();
@@ -62,6 +169,7 @@ TEST_F(FrameworkTest, FrameworkWidgetsKnowTheirOwnClasses) {
         {view, "rt::MenuBarView"},
         {canvas->Widget(), "rt::CanvasWidget"},
         {field->Widget(), "rt::LineEdit"},
+        {area->Widget(), "rt::PlainTextEdit"},
         {qobject_cast<QLineEdit*>(field->Widget())->validator(), "rt::TypingLimit"},
     };
     for (const auto& [object, name] : objects) {
