@@ -5,7 +5,6 @@ Sends the window the close request a window manager sends for Alt+F4 or the titl
 button (a WM_PROTOCOLS client message carrying WM_DELETE_WINDOW); xdotool has no such command.
 """
 import ctypes
-import ctypes.util
 import sys
 
 
@@ -34,7 +33,8 @@ CURRENT_TIME = 0
 
 def main():
     window = int(sys.argv[1], 0)
-    xlib = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
+    # By its soname: find_library runs ldconfig and a compiler, seconds on a busy machine.
+    xlib = ctypes.CDLL("libX11.so.6")
     xlib.XOpenDisplay.restype = ctypes.c_void_p
     xlib.XOpenDisplay.argtypes = [ctypes.c_char_p]
     xlib.XInternAtom.restype = ctypes.c_ulong
