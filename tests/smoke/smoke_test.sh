@@ -160,6 +160,9 @@ wait_for_calculator() {
 
 desktop() {
     start_program
+    # The splash has no title (Qt still puts the program's name in _NET_WM_NAME).
+    [ "$(xprop -id "$splash" WM_NAME)" = 'WM_NAME(STRING) = ' ] ||
+        fail "the first window on screen is not the splash: $(xprop -id "$splash" WM_NAME)"
     echo "splash window $splash mapped first"
     wait_for_calculator
     learn_menu_height
