@@ -2,12 +2,15 @@
 // widgets.
 #include "tests/support/framework_test.h"
 
+#include "app/menu.h"
 #include "framework/controls/canvas.h"
 #include "framework/menus/menu_bar_view.h"
 #include "framework/windows/window_widget.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QTest>
 #include <QValidator>
 #include <ostream>
 
@@ -176,6 +179,84 @@ TEST_F(FrameworkTest, FrameworkWidgetsKnowTheirOwnClasses) {
         ASSERT_NE(object, nullptr) << name;
         EXPECT_STREQ(object->metaObject()->className(), name);
     }
+}
+
+// A window class that counts its Activate events.
+class ActivatedWindow : public rt::Window {
+public:
+    static const rt::ClassDescription& ClassInfo() {
+        return rt::ObtainClass("ActivatedWindow", [] {
+            rt::ClassDescription d;
+            d.fullName = "ActivatedWindow";
+            d.base = &rt::Window::ClassInfo();
+            d.events = {rt::BindEvent("Activate", &ActivatedWindow::Event_Activate)};
+            return d;
+        });
+    }
+    const rt::ClassDescription& Describe() const override { return ClassInfo(); }
+    void Event_Activate() { ++activations; }
+    int activations = 0;
+};
+
+// A window the program brings forward whose activation the window system never reports (a
+// window manager may refuse it): the user's next press ends the wait for it.
+TEST_F(GuiTest, APressEndsTheWaitForAnActivationThatNeverComes) {
+    const auto first = std::make_shared<ActivatedWindow>();
+    first->Constructor();
+    first->Show();
+    const auto second = std::make_shared<ActivatedWindow>();
+    second->Constructor();
+    second->Show();
+    const auto refused = std::make_shared<rt::Window>();
+    refused->Constructor();
+    refused->TopWidget()->setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+    refused->Show();
+    MakeActive(*first);
+    // Shown already, it is only brought forward, and its activation is refused.
+    refused->Show();
+    Settle();
+    ASSERT_FALSE(refused->TopWidget()->isActiveWindow());
+
+    const int before = second->activations;
+    QTest::mouseClick(second->ContentWidget(), Qt::LeftButton);
+    MakeActive(*second);
+    EXPECT_EQ(second->activations, before + 1);
+}
+
+// A press on an inactive window's menu bar answers its activation at once; the window system's
+// reports of that same activation, however many, raise nothing more.
+TEST_F(GuiTest, OneActivationOfTheUsersRaisesActivateOnce) {
+    const auto first = std::make_shared<ActivatedWindow>();
+    first->Constructor();
+    first->SetMenuBar(::Menu());
+    first->Show();
+    const auto second = std::make_shared<ActivatedWindow>();
+    second->Constructor();
+    second->Show();
+    MakeActive(*second);
+    const int before = first->activations;
+
+    auto* bar = qobject_cast<QMainWindow*>(first->TopWidget())->menuWidget();
+    QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
+    EXPECT_EQ(first->activations, before + 1) << "Activate comes with the press";
+    QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
+    for (int report = 0; report < 2; ++report) {
+        QEvent activated(QEvent::WindowActivate);
+        QApplication::sendEvent(first->TopWidget(), &activated);
+    }
+    MakeActive(*first);
+    EXPECT_EQ(first->activations, before + 1);
+
+    MakeActive(*second);
+    MakeActive(*first);
+    EXPECT_EQ(first->activations, before + 2) << "a later activation is a new one";
+    // Away to another program's window and back.
+    QWidget elsewhere;
+    elsewhere.show();
+    elsewhere.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    MakeActive(*first);
+    EXPECT_EQ(first->activations, before + 3) << "coming back from elsewhere is a new one";
 }
 
 } // namespace
