@@ -124,13 +124,8 @@ INSTANTIATE_TEST_SUITE_P(Periods, LongPeriodTest, ::testing::ValuesIn(kLongPerio
 class OpeningWindow : public rt::Window {
 public:
     static const rt::ClassDescription& ClassInfo() {
-        return rt::ObtainClass("OpeningWindow", [] {
-            rt::ClassDescription d;
-            d.fullName = "OpeningWindow";
-            d.base = &rt::Window::ClassInfo();
-            d.events = {rt::BindEvent("CreateControls", &OpeningWindow::CreateControls)};
-            return d;
-        });
+        return DescribeTestClass<rt::Window>(
+            "OpeningWindow", {rt::BindEvent("CreateControls", &OpeningWindow::CreateControls)});
     }
     const rt::ClassDescription& Describe() const override { return ClassInfo(); }
 

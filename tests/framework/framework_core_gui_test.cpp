@@ -282,13 +282,8 @@ INSTANTIATE_TEST_SUITE_P(Errors, DefaultReportTest, ::testing::ValuesIn(kErrors)
 class ErrorHandlingApp : public rt::Application {
 public:
     static const rt::ClassDescription& ClassInfo() {
-        return rt::ObtainClass("ErrorHandlingApp", [] {
-            rt::ClassDescription d;
-            d.fullName = "ErrorHandlingApp";
-            d.base = &rt::Application::ClassInfo();
-            d.events = {rt::BindEvent("UnhandledException", &ErrorHandlingApp::OnError)};
-            return d;
-        });
+        return DescribeTestClass<rt::Application>(
+            "ErrorHandlingApp", {rt::BindEvent("UnhandledException", &ErrorHandlingApp::OnError)});
     }
     const rt::ClassDescription& Describe() const override { return ClassInfo(); }
     bool OnError(const std::string& description) {

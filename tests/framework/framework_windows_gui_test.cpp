@@ -61,15 +61,10 @@ enum class Fault { None, Layout, CreateControls, AddMenuHandlers, Frame, Size };
 class FaultyWindow : public rt::Window {
 public:
     static const rt::ClassDescription& ClassInfo() {
-        return rt::ObtainClass("FaultyWindow", [] {
-            rt::ClassDescription d;
-            d.fullName = "FaultyWindow";
-            d.base = &rt::Window::ClassInfo();
-            d.events = {rt::BindEvent("Layout", &FaultyWindow::Layout),
-                        rt::BindEvent("CreateControls", &FaultyWindow::CreateControls),
-                        rt::BindEvent("AddMenuHandlers", &FaultyWindow::AddMenuHandlers)};
-            return d;
-        });
+        return DescribeTestClass<rt::Window>(
+            "FaultyWindow", {rt::BindEvent("Layout", &FaultyWindow::Layout),
+                             rt::BindEvent("CreateControls", &FaultyWindow::CreateControls),
+                             rt::BindEvent("AddMenuHandlers", &FaultyWindow::AddMenuHandlers)});
     }
     const rt::ClassDescription& Describe() const override { return ClassInfo(); }
 
@@ -185,13 +180,8 @@ TEST_F(FrameworkTest, FrameworkWidgetsKnowTheirOwnClasses) {
 class ActivatedWindow : public rt::Window {
 public:
     static const rt::ClassDescription& ClassInfo() {
-        return rt::ObtainClass("ActivatedWindow", [] {
-            rt::ClassDescription d;
-            d.fullName = "ActivatedWindow";
-            d.base = &rt::Window::ClassInfo();
-            d.events = {rt::BindEvent("Activate", &ActivatedWindow::Event_Activate)};
-            return d;
-        });
+        return DescribeTestClass<rt::Window>(
+            "ActivatedWindow", {rt::BindEvent("Activate", &ActivatedWindow::Event_Activate)});
     }
     const rt::ClassDescription& Describe() const override { return ClassInfo(); }
     void Event_Activate() { ++activations; }

@@ -7,6 +7,22 @@
 #include "framework/controls/text_field.h"
 
 #include <QPlainTextEdit>
+#include <string>
+#include <vector>
+
+// The description of a class a test defines for itself: its name, its base and the events it
+// binds, built once per run.
+template <class Base>
+const rt::ClassDescription& DescribeTestClass(const std::string& name,
+                                              std::vector<rt::EventBinding> events) {
+    return rt::ObtainClass(name, [&] {
+        rt::ClassDescription d;
+        d.fullName = name;
+        d.base = &Base::ClassInfo();
+        d.events = std::move(events);
+        return d;
+    });
+}
 
 // A bare framework window holding one control of each kind the tests need.
 class FrameworkTest : public GuiTest {
