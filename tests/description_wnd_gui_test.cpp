@@ -97,7 +97,8 @@ TEST_P(HelpRequestTest, OneHelpWindowAtATimeAndANewOneAfterClosing) {
     MakeActive(*calculator);
     EXPECT_EQ(RequestHelp(), first);
     EXPECT_EQ(OpenHelpWindows(), 1);
-    QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), first->TopWidget(), 1000);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return QApplication::activeWindow() == first->TopWidget(); }, 1000));
 
     CloseHelp(*first);
     EXPECT_TRUE(first->IsClosed());
@@ -285,7 +286,8 @@ TEST_F(OpenHelpTest, ControlBringsTheCalculatorForwardAndLeavesHelpOpen) {
     MakeActive(*help);
     Choose(*help, "ControlMenuItem");
     EXPECT_TRUE(calculator->Visible());
-    QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), calculator->TopWidget(), 1000);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return QApplication::activeWindow() == calculator->TopWidget(); }, 1000));
     EXPECT_FALSE(help->IsClosed());
     EXPECT_TRUE(help->Visible());
     EXPECT_EQ(::DescriptionWnd(), help);

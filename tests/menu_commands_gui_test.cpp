@@ -276,7 +276,7 @@ TEST_F(CalculatorMenuTest, AboutGoesAwayWheneverTheCalculatorBecomesActive) {
         Choose(*calculator, "AboutMenuItem");
         ASSERT_TRUE(about->Visible());
         MakeActive(*calculator);
-        QTRY_VERIFY_WITH_TIMEOUT(!about->Visible(), 1000);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !about->Visible(); }, 1000));
         EXPECT_FALSE(about->IsClosed());
         EXPECT_EQ(::AboutWnd(), about);
     }
@@ -284,28 +284,27 @@ TEST_F(CalculatorMenuTest, AboutGoesAwayWheneverTheCalculatorBecomesActive) {
 }
 
 // With About in front, a press on the calculator's menu bar makes the calculator the active
-// window, but the window system says so only after the chosen command has run.
-// The window system's reports of the calculator's activation around the popup menu: under X
-// they come late, after the command, and more than once (the popup's grab moves the focus out and
-// back), each before the About window's own activation is reported.
+// window; the window system reports it at its own moment. Traced on Xvfb: with no window manager
+// the report comes once, after the chosen command and before the About window's own; under
+// openbox it comes before the press reaches the menu bar.
 struct LateReports {
     const char* name;
+    int beforePress;
     int beforeCommand;
     int afterCommand;
-    bool outAndBack;
 };
+
+void PrintTo(const LateReports& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class AboutChosenWhileTheAboutWindowIsInFrontTest
     : public CalculatorMenuTest,
       public ::testing::WithParamInterface<LateReports> {
 protected:
     // What the widgets hear of a report, without the offscreen platform changing its own state.
-    void ReportCalculator(int count, bool outAndBack) {
+    void ReportCalculator(int count) {
         for (int i = 0; i < count; ++i) {
-            if (outAndBack) {
-                QEvent out(QEvent::WindowDeactivate);
-                QApplication::sendEvent(calculator->TopWidget(), &out);
-            }
             QEvent in(QEvent::WindowActivate);
             QApplication::sendEvent(calculator->TopWidget(), &in);
         }
@@ -319,32 +318,34 @@ TEST_P(AboutChosenWhileTheAboutWindowIsInFrontTest, StaysShown) {
     auto* top = qobject_cast<QMainWindow*>(calculator->TopWidget());
     auto* bar = qobject_cast<QMenuBar*>(top->menuWidget());
     QAction* windowMenu = bar->actions().last();
+    ReportCalculator(c.beforePress);
     QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier,
                       bar->actionGeometry(windowMenu).center());
     EXPECT_FALSE(about->Visible()) << "the calculator's Activate comes with the press";
-    ReportCalculator(c.beforeCommand, c.outAndBack);
+    ReportCalculator(c.beforeCommand);
 
     QAction* aboutEntry = OpenMenuAction(*calculator, "AboutMenuItem");
     ASSERT_NE(aboutEntry, nullptr);
     aboutEntry->trigger();
     windowMenu->menu()->hide();
-    ReportCalculator(c.afterCommand, c.outAndBack);
+    ReportCalculator(c.afterCommand);
     Settle();
 
     EXPECT_TRUE(about->Visible());
     EXPECT_EQ(::AboutWnd(), about);
-    QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), about->TopWidget(), 1000);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return QApplication::activeWindow() == about->TopWidget(); }, 1000));
     // The user bringing the calculator forward still puts the About window away.
     MakeActive(*calculator);
-    QTRY_VERIFY_WITH_TIMEOUT(!about->Visible(), 1000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !about->Visible(); }, 1000));
 }
 
 const LateReports kLateReports[] = {
-    {"NoLateReport", 0, 0, false},
-    {"OneAfterTheCommand", 0, 1, false},
-    {"OneBeforeAndOneAfterTheCommand", 1, 1, false},
-    {"SeveralAfterTheCommand", 0, 3, false},
-    {"OutAndBackAfterTheCommand", 0, 2, true},
+    {"NoLateReport", 0, 0, 0},
+    {"OneAfterTheCommandWithNoWindowManager", 0, 0, 1},
+    {"OneBeforeAndOneAfterTheCommand", 0, 1, 1},
+    {"SeveralAfterTheCommand", 0, 0, 3},
+    {"BeforeThePressUnderAWindowManager", 1, 0, 0},
 };
 
 INSTANTIATE_TEST_SUITE_P(Reports, AboutChosenWhileTheAboutWindowIsInFrontTest,

@@ -76,7 +76,7 @@ void MenuBarView::RunEnabling() {
 
 void MenuBarView::mousePressEvent(QMouseEvent* event) {
     if (auto* top = qobject_cast<WindowWidget*>(window()))
-        top->ActivateBeforeMenu();
+        top->AnswerActivation();
     QMenuBar::mousePressEvent(event);
 }
 

@@ -8,7 +8,6 @@
 #include "framework/core/text_model.h"
 #include "framework/menus/menu_bar_view.h"
 #include "framework/menus/menu_routing.h"
-#include "framework/windows/window_activation.h"
 #include "framework/windows/window_registry.h"
 #include "framework/windows/window_widget.h"
 
@@ -102,13 +101,10 @@ void Window::Show() {
     top.raise();
     // An open message box or menu of the program stays above the window, and the box keeps the
     // keyboard: covered, it would refuse every click and the program would look frozen.
-    if (QWidget* box = QApplication::activeModalWidget(); box != nullptr && box != &top) {
+    if (QWidget* box = QApplication::activeModalWidget(); box != nullptr && box != &top)
         box->raise();
-    } else {
-        if (!top.isActiveWindow())
-            NoteActivationRequested(*this);
+    else
         top.activateWindow();
-    }
     if (QWidget* popup = QApplication::activePopupWidget())
         popup->raise();
 }
@@ -116,7 +112,6 @@ void Window::Show() {
 void Window::Hide() {
     RequireMainThread();
     properties_["Visible"] = false;
-    ForgetActivation(*this);
     if (d_->widget)
         d_->widget->hide();
 }
@@ -134,7 +129,6 @@ void Window::Close() {
     if (setUp_)
         RaiseEvent("Close");
     Unregister(*this);
-    ForgetActivation(*this);
     if (d_->widget) {
         d_->widget->hide();
         d_->widget->deleteLater();

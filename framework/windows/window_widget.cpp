@@ -3,11 +3,11 @@
 #include "framework/core/key_text.h"
 #include "framework/menus/menu_bar_view.h"
 #include "framework/windows/window.h"
-#include "framework/windows/window_activation.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <utility>
 
 namespace rt {
@@ -41,6 +41,13 @@ private:
     std::weak_ptr<Window> owner_;
 };
 
+// The window whose activation was answered last. One window is active at a time, so the
+// activation of any other is a new one, also when this one's deactivation was never reported.
+QPointer<WindowWidget>& Answered() {
+    static QPointer<WindowWidget> answered;
+    return answered;
+}
+
 } // namespace
 
 WindowWidget::WindowWidget(std::weak_ptr<Window> owner)
@@ -56,8 +63,11 @@ void WindowWidget::closeEvent(QCloseEvent* event) {
         event->accept();
 }
 
-void WindowWidget::ActivateBeforeMenu() {
-    if (const auto window = owner_.lock(); window && AnswerActivationNow(*window))
+void WindowWidget::AnswerActivation() {
+    if (Answered() == this)
+        return;
+    Answered() = this;
+    if (const auto window = owner_.lock())
         window->RaiseEvent("Activate");
 }
 
@@ -65,13 +75,10 @@ bool WindowWidget::event(QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride)
         if (auto* bar = qobject_cast<MenuBarView*>(menuWidget()))
             bar->EnableForShortcut(static_cast<const QKeyEvent&>(*event));
-    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate)
-        if (const auto window = owner_.lock()) {
-            if (event->type() == QEvent::WindowDeactivate)
-                NoteDeactivation(*window);
-            else if (TakeActivation(*window))
-                window->RaiseEvent("Activate");
-        }
+    if (event->type() == QEvent::WindowActivate)
+        AnswerActivation();
+    else if (event->type() == QEvent::WindowDeactivate && Answered() == this)
+        Answered() = nullptr;
     return QMainWindow::event(event);
 }
 

@@ -14,10 +14,10 @@ class WindowWidget : public QMainWindow {
 public:
     WindowWidget(std::weak_ptr<Window> owner);
     QWidget* Content() const { return content_; }
-    // A press on the menu bar. The window system may activate the window only once the menu has
-    // closed, after the chosen command; Activate is raised now, before the command as the user
-    // sees it, and the late activation does not raise it again.
-    void ActivateBeforeMenu();
+    // Raises Activate once each time the window becomes active. A press on the menu bar of an
+    // inactive window answers at once: with no window manager, X reports the window active only
+    // once the menu has closed, after the chosen command, and that late report raises nothing.
+    void AnswerActivation();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

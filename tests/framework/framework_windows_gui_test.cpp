@@ -1,5 +1,6 @@
-// Windows: a closed window's properties, a build that fails, and the classes of the framework's
-// widgets.
+// Windows: a closed window's properties, a build that fails, the classes of the framework's
+// widgets, and the Activate event as the user moves between windows.
+#include "tests/support/activated_window.h"
 #include "tests/support/framework_test.h"
 
 #include "app/menu.h"
@@ -176,42 +177,62 @@ TEST_F(FrameworkTest, FrameworkWidgetsKnowTheirOwnClasses) {
     }
 }
 
-// A window class that counts its Activate events.
-class ActivatedWindow : public rt::Window {
-public:
-    static const rt::ClassDescription& ClassInfo() {
-        return DescribeTestClass<rt::Window>(
-            "ActivatedWindow", {rt::BindEvent("Activate", &ActivatedWindow::Event_Activate)});
-    }
-    const rt::ClassDescription& Describe() const override { return ClassInfo(); }
-    void Event_Activate() { ++activations; }
-    int activations = 0;
+// The program shows a window whose activation the window system refuses (a window manager may),
+// then the user goes to another window or comes back to the first: that window's Activate is
+// raised however the user got there, with a press or only through the window manager.
+enum class Switch { ClickIntoSecond, WindowManagerToSecond, BackAfterRefusedHidden, BackByAClick };
+
+struct SwitchCase {
+    const char* name;
+    Switch how;
 };
 
-// A window the program brings forward whose activation the window system never reports (a
-// window manager may refuse it): the user's next press ends the wait for it.
-TEST_F(GuiTest, APressEndsTheWaitForAnActivationThatNeverComes) {
-    const auto first = std::make_shared<ActivatedWindow>();
-    first->Constructor();
-    first->Show();
-    const auto second = std::make_shared<ActivatedWindow>();
-    second->Constructor();
-    second->Show();
-    const auto refused = std::make_shared<rt::Window>();
-    refused->Constructor();
-    refused->TopWidget()->setWindowFlag(Qt::WindowDoesNotAcceptFocus);
-    refused->Show();
-    MakeActive(*first);
-    // Shown already, it is only brought forward, and its activation is refused.
-    refused->Show();
-    Settle();
-    ASSERT_FALSE(refused->TopWidget()->isActiveWindow());
-
-    const int before = second->activations;
-    QTest::mouseClick(second->ContentWidget(), Qt::LeftButton);
-    MakeActive(*second);
-    EXPECT_EQ(second->activations, before + 1);
+void PrintTo(const SwitchCase& c, std::ostream* os) {
+    *os << c.name;
 }
+
+class SwitchAfterARefusedActivationTest : public RefusedActivationTest,
+                                          public ::testing::WithParamInterface<SwitchCase> {};
+
+TEST_P(SwitchAfterARefusedActivationTest, RaisesActivateOfTheWindowTheUserGoesTo) {
+    OpenWindowsAndRefuseOne();
+    ActivatedWindow* target = second.get();
+    switch (GetParam().how) {
+    case Switch::ClickIntoSecond:
+        QTest::mouseClick(second->ContentWidget(), Qt::LeftButton);
+        break;
+    case Switch::WindowManagerToSecond:
+        break;
+    case Switch::BackAfterRefusedHidden:
+    case Switch::BackByAClick: {
+        target = first.get();
+        // Away to another program's window first.
+        QWidget elsewhere;
+        elsewhere.show();
+        elsewhere.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+        if (GetParam().how == Switch::BackAfterRefusedHidden)
+            refused->Hide();
+        else
+            QTest::mouseClick(first->ContentWidget(), Qt::LeftButton);
+        break;
+    }
+    }
+    const int before = target->activations;
+    MakeActive(*target);
+    EXPECT_EQ(target->activations, before + 1);
+}
+
+const SwitchCase kSwitches[] = {
+    {"ClickIntoAnotherWindow", Switch::ClickIntoSecond},
+    {"WindowManagerSwitch", Switch::WindowManagerToSecond},
+    {"BackAfterTheRefusedWindowIsHidden", Switch::BackAfterRefusedHidden},
+    {"BackByAClick", Switch::BackByAClick},
+};
+
+INSTANTIATE_TEST_SUITE_P(Switches, SwitchAfterARefusedActivationTest,
+                         ::testing::ValuesIn(kSwitches),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A press on an inactive window's menu bar answers its activation at once; the window system's
 // reports of that same activation, however many, raise nothing more.
