@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 namespace {
 
@@ -61,6 +62,35 @@ TEST_F(MessageBoxTest, RealBoxOutlivesTheWindowClosedWhileItWaits) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
+// Runs `step` once the real box is shown, then closes the box if the step left it open.
+void WhenTheBoxIsShown(const std::function<void(QMessageBox& box)>& step) {
+    QTimer::singleShot(0, [step] {
+        const QPointer<QMessageBox> box =
+            qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box.isNull()) {
+            ADD_FAILURE() << "No message box is shown.";
+            return;
+        }
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                const QWidget* focus = QApplication::focusWidget();
+                return focus != nullptr && focus->window() == box;
+            },
+            1000))
+            << "The box does not have the keyboard.";
+        step(*box);
+        if (!box.isNull() && box->isVisible())
+            box->done(0);
+    });
+}
+
+// Return, as the user answers the box: to the widget with the keyboard focus.
+bool AnswerWithReturn(const QMessageBox& box) {
+    if (QWidget* focus = QApplication::focusWidget())
+        QTest::keyClick(focus, Qt::Key_Return);
+    return !box.isVisible();
+}
+
 // The splash's timer brings the calculator forward while its message box waits: the box keeps
 // the keyboard, so Return still answers it.
 TEST_F(MessageBoxTest, WindowBroughtForwardWhileABoxWaitsLeavesTheBoxInFront) {
@@ -69,22 +99,11 @@ TEST_F(MessageBoxTest, WindowBroughtForwardWhileABoxWaitsLeavesTheBoxInFront) {
     const auto calculator = CalculatorInFront();
     bool boxActive = false;
     bool answeredByReturn = false;
-    QTimer::singleShot(0, [&] {
-        const QPointer<QMessageBox> box =
-            qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box.isNull()) {
-            ADD_FAILURE() << "No message box is shown.";
-            return;
-        }
-        EXPECT_TRUE(QTest::qWaitForWindowActive(box));
+    WhenTheBoxIsShown([&](QMessageBox& box) {
         about->Timer1_Action(*about->Timer1());
         QTest::qWait(50);
-        boxActive = box->isVisible() && QApplication::activeWindow() == box;
-        if (QWidget* focus = QApplication::focusWidget())
-            QTest::keyClick(focus, Qt::Key_Return);
-        answeredByReturn = !box->isVisible();
-        if (!answeredByReturn)
-            box->done(0);
+        boxActive = box.isVisible() && QApplication::activeWindow() == &box;
+        answeredByReturn = AnswerWithReturn(box);
     });
     Click(calculator->CalculateBtn()->Widget());
     Settle();
@@ -93,6 +112,23 @@ TEST_F(MessageBoxTest, WindowBroughtForwardWhileABoxWaitsLeavesTheBoxInFront) {
     EXPECT_TRUE(answeredByReturn);
     EXPECT_TRUE(calculator->Visible());
     EXPECT_FALSE(about->Visible());
+}
+
+// The box has no parent widget, so Qt hands the keyboard to no one when it closes: the window it
+// came from takes the keyboard again, and what the user types next reaches its field.
+TEST_F(MessageBoxTest, ClosedBoxHandsTheKeyboardBackToTheWindowItCameFrom) {
+    UseRealMessageBox();
+    const auto calculator = CalculatorInFront();
+    bool answeredByReturn = false;
+    WhenTheBoxIsShown([&](QMessageBox& box) { answeredByReturn = AnswerWithReturn(box); });
+    Click(calculator->CalculateBtn()->Widget());
+    ASSERT_TRUE(answeredByReturn);
+
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return QApplication::activeWindow() == calculator->TopWidget(); }, 1000));
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    QTest::keyClicks(QApplication::focusWidget(), "7");
+    EXPECT_EQ(calculator->Nvariables()->Text(), "7");
 }
 
 } // namespace

@@ -223,7 +223,10 @@ void Quit(int code) {
     State().quitting = true;
     for (const auto& window : OpenWindows())
         window->Close();
-    QCoreApplication::exit(State().quitCode);
+    // Before the loop runs there is nothing to leave, and Qt would keep the request: every modal
+    // box's loop after it would end at once. The loop is not entered after a Quit.
+    if (State().phase == Phase::Running)
+        QCoreApplication::exit(State().quitCode);
 }
 
 bool QuitRequested() {

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QWidget>
 #include <QWindow>
 
@@ -19,12 +20,17 @@ void ShowMessageBox(const std::string& text) {
     box.setWindowTitle(QApplication::applicationName());
     box.setIcon(QMessageBox::Warning);
     box.setText(ToQt(text));
-    if (const QWidget* active = QApplication::activeWindow()) {
+    const QPointer<QWidget> active = QApplication::activeWindow();
+    if (active) {
         // The box needs its native window before it can take a transient parent.
         static_cast<void>(box.winId());
         box.windowHandle()->setTransientParent(active->windowHandle());
     }
     box.exec();
+    // Without a parent widget Qt hands the keyboard back to no one, and with no window manager
+    // X leaves it on the root window: the window the box came from takes it again.
+    if (active && active->isVisible())
+        active->activateWindow();
 }
 
 PlatformHooks Defaults() {
