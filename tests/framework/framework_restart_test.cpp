@@ -1,6 +1,6 @@
 // The runtime finalised and started again in one process: the second run has its own
 // application object, and what the framework sets up with the first must not outlive it.
-#include "tests/support/activated_window.h"
+#include "tests/support/refused_activation_test.h"
 
 #include <QTest>
 

@@ -2,6 +2,7 @@
 // widgets, and the Activate event as the user moves between windows.
 #include "tests/support/activated_window.h"
 #include "tests/support/framework_test.h"
+#include "tests/support/refused_activation_test.h"
 
 #include "app/menu.h"
 #include "framework/controls/canvas.h"

@@ -1,10 +1,6 @@
 #pragma once
-// A window class of the tests' own that counts its Activate events, and a fixture in which the
-// program brought a window forward whose activation the window system refused.
+// A window class of the tests' own that counts its Activate events.
 #include "tests/support/framework_test.h"
-
-#include <QWidget>
-#include <memory>
 
 class ActivatedWindow : public rt::Window {
 public:
@@ -15,31 +11,4 @@ public:
     const rt::ClassDescription& Describe() const override { return ClassInfo(); }
     void Event_Activate() { ++activations; }
     int activations = 0;
-};
-
-class RefusedActivationTest : public GuiTest {
-protected:
-    // Two counting windows, the first active, and a third brought forward since whose
-    // activation the window system refused (a window manager may refuse it).
-    void OpenWindowsAndRefuseOne() {
-        first = std::make_shared<ActivatedWindow>();
-        first->Constructor();
-        first->Show();
-        second = std::make_shared<ActivatedWindow>();
-        second->Constructor();
-        second->Show();
-        refused = std::make_shared<rt::Window>();
-        refused->Constructor();
-        refused->TopWidget()->setWindowFlag(Qt::WindowDoesNotAcceptFocus);
-        refused->Show();
-        MakeActive(*first);
-        // Shown already, it is only brought forward.
-        refused->Show();
-        Settle();
-        ASSERT_FALSE(refused->TopWidget()->isActiveWindow());
-    }
-
-    std::shared_ptr<ActivatedWindow> first;
-    std::shared_ptr<ActivatedWindow> second;
-    std::shared_ptr<rt::Window> refused;
 };
