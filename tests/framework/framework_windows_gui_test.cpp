@@ -178,6 +178,14 @@ TEST_F(FrameworkTest, FrameworkWidgetsKnowTheirOwnClasses) {
     }
 }
 
+// A plain widget stands for another program's window: the program's windows all lose the
+// activation to it.
+void ActivateAnotherProgramsWindow(QWidget& elsewhere) {
+    elsewhere.show();
+    elsewhere.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+}
+
 // The program shows a window whose activation the window system refuses (a window manager may),
 // then the user goes to another window or comes back to the first: that window's Activate is
 // raised however the user got there, with a press or only through the window manager.
@@ -209,9 +217,7 @@ TEST_P(SwitchAfterARefusedActivationTest, RaisesActivateOfTheWindowTheUserGoesTo
         target = first.get();
         // Away to another program's window first.
         QWidget elsewhere;
-        elsewhere.show();
-        elsewhere.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+        ASSERT_NO_FATAL_FAILURE(ActivateAnotherProgramsWindow(elsewhere));
         if (GetParam().how == Switch::BackAfterRefusedHidden)
             refused->Hide();
         else
@@ -264,9 +270,7 @@ TEST_F(GuiTest, OneActivationOfTheUsersRaisesActivateOnce) {
     EXPECT_EQ(first->activations, before + 2) << "a later activation is a new one";
     // Away to another program's window and back.
     QWidget elsewhere;
-    elsewhere.show();
-    elsewhere.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    ASSERT_NO_FATAL_FAILURE(ActivateAnotherProgramsWindow(elsewhere));
     MakeActive(*first);
     EXPECT_EQ(first->activations, before + 3) << "coming back from elsewhere is a new one";
 }
